@@ -1,0 +1,33 @@
+#include "render/ColorRules.h"
+
+namespace glimmet {
+
+namespace {
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+}
+
+void ColorToHexText(int32_t colour, char out[6]) {
+    // The text has as many digits as the 32-bit pattern needs, at least 6 (zero padding); character
+    // i from the left (i = 1..n) is nibble n - i of the pattern.
+    const uint32_t bits = static_cast<uint32_t>(colour);
+    int digits = 6;
+    while (digits < 8 && (bits >> (4 * digits)) != 0) ++digits;
+    auto character = [&](int position) { return kHexDigits[(bits >> (4 * (digits - position))) & 0xF]; };
+    // Red = characters 5-6, green = 3-4, blue = 1-2.
+    out[0] = character(5);
+    out[1] = character(6);
+    out[2] = character(3);
+    out[3] = character(4);
+    out[4] = character(1);
+    out[5] = character(2);
+}
+
+void ColorToHex(int32_t colour, std::string& red, std::string& green, std::string& blue) {
+    char text[6];
+    ColorToHexText(colour, text);
+    red.assign(text, 2);
+    green.assign(text + 2, 2);
+    blue.assign(text + 4, 2);
+}
+
+}  // namespace glimmet

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "render/WalkPorts.h"
+
+namespace glimmet {
+
+// Appends the page's lines to files, UTF-8, each line ended by CR LF. Lines are gathered in memory
+// and written by Flush(), which opens the file for appending (creating it, never truncating it),
+// writes everything gathered and closes it again, so no file stays open between flushes. A file
+// that is new or empty when a flush reaches it gets the UTF-8 byte order mark first.
+// Lines are also flushed when the path changes (the new path applies from the next line) and when
+// the gathered text grows large. Use one PageFile per walk.
+class PageFile final : public LineWriter {
+public:
+    ~PageFile() override;
+
+    void AppendLine(const std::string& path, std::string_view line) override;
+    void Flush() override;
+    int64_t LostLines() const override { return lost_; }
+    std::string LossReason() const override { return reason_; }
+
+private:
+    void Lose(size_t lines, int error);
+
+    std::string path_;
+    std::string buffer_;
+    std::vector<size_t> lineEnds_;  // offsets in buffer_ just past each line's CR LF
+    int64_t lost_ = 0;
+    std::string reason_;
+};
+
+}  // namespace glimmet

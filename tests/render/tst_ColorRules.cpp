@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "render/ColorRules.h"
+
+namespace glimmet {
+namespace {
+
+TEST(ColorToHex, SplitsEveryKindOfValue) {
+    struct Case {
+        int32_t colour;
+        const char *red, *green, *blue;
+    };
+    const Case cases[] = {
+        {0, "00", "00", "00"},
+        {0xFFFFFF, "FF", "FF", "FF"},
+        {0x0080C0FF, "FF", "C0", "80"},
+        {0x00000A, "0A", "00", "00"},
+        {RGB(153, 102, 51), "99", "66", "33"},
+        {-1, "FF", "FF", "FF"},                                  // text FFFFFFFF
+        {~0x00123456, "CB", "ED", "FF"},                         // text FFEDCBA9
+        {~0x00FFFFFF, "00", "00", "FF"},                         // text FF000000
+        {0x1000000, "00", "00", "10"},                           // seven digits: 1000000
+        {static_cast<int32_t>(0x80000000u), "00", "00", "80"},  // text 80000000
+    };
+    for (const auto& c : cases) {
+        std::string r = "x", g = "x", b = "x";
+        ColorToHex(c.colour, r, g, b);
+        EXPECT_EQ(r, c.red) << std::hex << c.colour;
+        EXPECT_EQ(g, c.green) << std::hex << c.colour;
+        EXPECT_EQ(b, c.blue) << std::hex << c.colour;
+    }
+}
+
+TEST(ColorMatches, AppliesEachComparisonCode) {
+    struct Case {
+        uint8_t meth;
+        int32_t sample, reference;
+        bool passes;
+        int32_t sampleAfter;
+    };
+    const Case cases[] = {
+        {kMethEqual, 5, 5, true, 5},
+        {kMethEqual, 5, 6, false, 5},
+        {kMethNotEqual, 5, 6, true, 5},
+        {kMethNotEqual, -1, 0xFF0000, true, -1},
+        {kMethGreater, 0x0000FF, 0x010000, false, 0x0000FF},  // blue weighs most
+        {kMethLesser, 0x0000FF, 0x010000, true, 0x0000FF},
+        {kMethLesser, -1, 0, true, -1},  // outside the picture is below every colour
+        {kMethGreater, -1, 0xFFFFFF, false, -1},
+        {kMethInvert, 0, 0xFF0000, true, -1},
+        {kMethInvert, 0xFFFFFF, 0, true, -16777216},
+        {0, 7, 7, false, 7},
+        {6, 7, 8, false, 7},
+        {255, 7, 7, false, 7},
+    };
+    for (const auto& c : cases) {
+        int32_t sample = c.sample;
+        EXPECT_EQ(ColorMatches(sample, c.reference, c.meth), c.passes) << int(c.meth) << " " << c.sample;
+        EXPECT_EQ(sample, c.sampleAfter) << int(c.meth) << " " << c.sample;
+    }
+}
+
+}  // namespace
+}  // namespace glimmet

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "render/PageFile.h"
+#include "tests/render/ScriptedPorts.h"
+
+namespace glimmet {
+namespace {
+
+using testing::Rig;
+using Lines = std::vector<std::string>;
+
+const Lines kHeader = {
+    "<HTML>",
+    "<HEAD>",
+    "<TITLE> Сгенерировано программой: Glimmet. Текст Заполнения: 'a<&'</TITLE>",
+    "</HEAD>",
+    "<BODY bgcolor=\"#000000\" text=\"#FFFFFF\">",
+    "<FONT size =\"-6\">",
+    "<TABLE width=\"100%\" ><tr><td align=\"center\">",
+};
+const Lines kClosing = {"</td></tr></table>", "</FONT>", "<p>&nbsp;</p>", "</Body>", "</HTML>"};
+
+RenderState PageState(const std::string& path) {
+    RenderState live;
+    live.FillMode = kFillPage;
+    live.PagePath = path;
+    return live;
+}
+
+TEST(HtmlPage, WritesHeaderSampleLinesRowEndsAndClosing) {
+    Rig rig;
+    // Row 0: the key colour (fails), then 0x3C2B1A; row 1: outside the picture, then the key.
+    rig.source.colourAt = [](int32_t x, int32_t y) {
+        if (y == 0) return x == 0 ? 0xFF0000 : 0x3C2B1A;
+        return x == 0 ? -1 : 0xFF0000;
+    };
+    const auto outcome = rig.Run(PageState("p.htm"), {0, 0, 1, 1}, "a<&");
+    ASSERT_TRUE(outcome.Completed());
+    Lines expected = kHeader;
+    for (const char* line : {"<font color=\"#000000\">a</font>", "<font color=\"#1A2B3C\"><</font>", "<BR>",
+                             "<font color=\"#FFFFFF\">&</font>", "<font color=\"#000000\">a</font>", "<BR>"}) {
+        expected.emplace_back(line);
+    }
+    expected.insert(expected.end(), kClosing.begin(), kClosing.end());
+    EXPECT_EQ(rig.page.files["p.htm"], expected);
+    EXPECT_EQ(rig.host.pagesWritten, 1);
+    // The preview: every sample prints its character, failing ones in black, -1 in colour 1.
+    EXPECT_EQ(rig.canvas.marks, (Lines{"T 0 0 'a' 0", "T 1 0 '<' 3C2B1A", "T 0 1 '&' 1", "T 1 1 'a' 0"}));
+    EXPECT_EQ(rig.host.statuses.back(), "Готово");
+}
+
+TEST(HtmlPage, ColourTextsAndLineCounts) {
+    struct Case {
+        const char* name;
+        uint8_t meth;
+        int32_t pixel;
+        std::string fillText;
+        std::string firstSample;
+    };
+    const Case cases[] = {
+        {"invert writes the complement's split", kMethInvert, 0x123456, "x", "<font color=\"#CBEDFF\">x</font>"},
+        {"invert of white", kMethInvert, 0xFFFFFF, "x", "<font color=\"#0000FF\">x</font>"},
+        {"empty fill text", kMethNotEqual, 0x000001, "", "<font color=\"#010000\"></font>"},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.source.colourAt = [&](int32_t, int32_t) { return c.pixel; };
+        RenderState live = PageState("p.htm");
+        live.METH = c.meth;
+        rig.Run(live, {0, 0, 4, 2}, c.fillText);  // 3 rows of 5 samples
+        const Lines& lines = rig.page.files["p.htm"];
+        ASSERT_EQ(lines.size(), 7u + 3 * (5 + 1) + 5) << c.name;
+        EXPECT_TRUE(lines[2].ends_with(": '" + c.fillText + "'</TITLE>")) << c.name;
+        EXPECT_EQ(lines[7], c.firstSample) << c.name;
+    }
+}
+
+TEST(HtmlPage, LostLinesReportAnIncompletePageNeverSuccess) {
+    Rig rig;
+    RenderState live = PageState("good.htm");
+    rig.page.failing = {"bad.htm"};
+    rig.host.between = [&](int k) {
+        if (k == 3) live.PagePath = "bad.htm";  // lines from sample 3 on go to the new path
+        if (k == 5) live.PagePath = "good.htm";
+    };
+    const auto outcome = rig.Run(live, {0, 0, 2, 1});
+    EXPECT_TRUE(outcome.Completed());
+    EXPECT_EQ(rig.page.files["good.htm"].size(), 7u + 2 + 1 + 1 + 1 + 5);  // samples 1, 2, 5, 6 and the row end
+    EXPECT_EQ(rig.page.lost, 3);  // samples 3, 4 and the first row end
+    EXPECT_EQ(rig.host.pagesWritten, 0);
+    ASSERT_EQ(rig.host.incomplete.size(), 1u);
+    EXPECT_EQ(rig.host.incomplete[0].first, 3);
+}
+
+TEST(HtmlPage, PreviewThatCannotBePlacedIsDroppedButItsLineIsWritten) {
+    Rig rig;
+    RenderState live = PageState("p.htm");
+    live.ZOOM = 200;
+    const auto outcome = rig.Run(live, {0, 0, 200, 0});
+    EXPECT_TRUE(outcome.Completed());
+    EXPECT_EQ(rig.canvas.marks.size(), 164u);  // X = 164 * 200 no longer fits
+    EXPECT_EQ(rig.page.files["p.htm"].size(), 7u + 201 + 1 + 5);
+}
+
+// The real file writer: UTF-8 with a byte order mark on a new or empty file, CR LF, append only.
+class PageFileOnDisk : public ::testing::Test {
+protected:
+    std::string path = ::testing::TempDir() + "glimmet_page_test.htm";
+    void SetUp() override { std::remove(path.c_str()); }
+    void TearDown() override { std::remove(path.c_str()); }
+    std::string Contents() const {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+TEST_F(PageFileOnDisk, TwoExportsAppendTwoPagesAfterOneByteOrderMark) {
+    for (int run = 0; run < 2; ++run) {
+        testing::ScriptedSource source;
+        testing::RecordingCanvas canvas;
+        testing::ScriptedHost host;
+        PageFile page;
+        WalkPorts ports{source, canvas, host, page};
+        const auto outcome = TransferRegion(PageState(path), {0, 0, 0, 0}, "ж", ports);
+        EXPECT_TRUE(outcome.Completed());
+        EXPECT_EQ(host.pagesWritten, 1);
+    }
+    const std::string text = Contents();
+    const std::string onePage =
+        "<HTML>\r\n<HEAD>\r\n<TITLE> Сгенерировано программой: Glimmet. Текст Заполнения: 'ж'</TITLE>\r\n"
+        "</HEAD>\r\n<BODY bgcolor=\"#000000\" text=\"#FFFFFF\">\r\n<FONT size =\"-6\">\r\n"
+        "<TABLE width=\"100%\" ><tr><td align=\"center\">\r\n<font color=\"#000000\">ж</font>\r\n<BR>\r\n"
+        "</td></tr></table>\r\n</FONT>\r\n<p>&nbsp;</p>\r\n</Body>\r\n</HTML>\r\n";
+    EXPECT_EQ(text, "\xEF\xBB\xBF" + onePage + onePage);
+}
+
+TEST_F(PageFileOnDisk, EveryLineIsOnDiskWhenTheWalkYields) {
+    testing::ScriptedSource source;
+    testing::RecordingCanvas canvas;
+    testing::ScriptedHost host;
+    PageFile page;
+    WalkPorts ports{source, canvas, host, page};
+    std::vector<size_t> sizes;
+    host.between = [&](int) { sizes.push_back(Contents().size()); };
+    TransferRegion(PageState(path), {0, 0, 1, 0}, "x", ports);
+    ASSERT_EQ(sizes.size(), 2u);
+    EXPECT_GT(sizes[0], 3u);         // the header is there before the first sample
+    EXPECT_GT(sizes[1], sizes[0]);  // and the first sample's line before the second
+}
+
+TEST(PageFileErrors, UnwritableTargetsLoseLinesWithTheSystemsReason) {
+    struct Case {
+        const char* name;
+        std::string path;
+    };
+    const Case cases[] = {
+        {"a folder", ::testing::TempDir()},
+        {"a missing folder", ::testing::TempDir() + "no/such/folder/p.htm"},
+        {"a full disk", "/dev/full"},
+    };
+    for (const auto& c : cases) {
+        PageFile page;
+        page.AppendLine(c.path, "one");
+        page.AppendLine(c.path, "two");
+        page.Flush();
+        EXPECT_EQ(page.LostLines(), 2) << c.name;
+        EXPECT_FALSE(page.LossReason().empty()) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace glimmet

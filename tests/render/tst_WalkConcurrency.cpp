@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "render/RenderTexts.h"
+#include "tests/render/ScriptedPorts.h"
+
+namespace glimmet {
+namespace {
+
+using testing::Rig;
+
+// A handler run between sample k and k + 1 changes the window's state; the walk must see the new
+// values exactly from the samples, rows or walks the rules name.
+TEST(WalkConcurrency, HandlerBetweenSamplesTakesEffectWhereTheRulesSay) {
+    struct Case {
+        const char* name;
+        int afterSample;
+        std::function<void(RenderState&)> handler;
+        std::vector<std::string> marks;
+    };
+    // Region 0..2 x 0..1, every pixel 0x10; the walk yields before each sample.
+    const Case cases[] = {
+        {"new reference colour from the next sample", 2, [](RenderState& s) { s.col = 0x10; },
+         {"P 0 0 10", "P 1 0 10"}},
+        {"new comparison from the next sample", 3, [](RenderState& s) { s.METH = kMethInvert; },
+         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 FFFFEF", "P 1 1 FFFFEF", "P 2 1 FFFFEF"}},
+        {"new zoom from the next sample", 4, [](RenderState& s) { s.ZOOM = 10; },
+         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 10 10 10", "P 20 10 10"}},
+        {"new fill mode from the next sample", 5, [](RenderState& s) { s.FillMode = kFillSquares; },
+         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 1 1 10", "B 2 1 3 2 10"}},
+        {"new circle size from the next sample", 5, [](RenderState& s) { s.FillMode = kFillCircles, s.Yst = 5; },
+         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 1 1 10", "C 2 1 3 10"}},
+        {"new column step from the next row", 1, [](RenderState& s) { s.Xst = 2; },
+         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 2 1 10"}},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.source.colourAt = [](int32_t, int32_t) { return 0x10; };
+        RenderState live;
+        rig.host.between = [&](int k) {
+            if (k == c.afterSample + 1) c.handler(live);  // yield k precedes sample k
+        };
+        rig.Run(live, {0, 0, 2, 1});
+        EXPECT_EQ(rig.canvas.marks, c.marks) << c.name;
+    }
+}
+
+TEST(WalkConcurrency, RowStepAndRegionAndFillTextStayAsTheyWereAtTheStart) {
+    Rig rig;
+    RenderState live;
+    std::string fillText = "ab";
+    live.FillMode = kFillText;
+    rig.host.between = [&](int k) {
+        if (k == 2) {
+            live.Yst = 5;
+            fillText = "zz";
+        }
+    };
+    rig.Run(live, {0, 0, 0, 2}, fillText);
+    EXPECT_EQ(rig.canvas.marks, (std::vector<std::string>{"T 0 0 'a' 0", "T 0 1 'b' 0", "T 0 2 'a' 0"}));
+}
+
+TEST(WalkConcurrency, ColumnStepOfZeroDuringTheWalkEndsItWithAnError) {
+    Rig rig;
+    RenderState live;
+    rig.host.between = [&](int k) {
+        if (k == 150) live.Xst = 0;  // in the skipping mode by now
+    };
+    const auto outcome = rig.Run(live, {0, 0, 99, 9});
+    EXPECT_EQ(outcome.failure, WalkFailure::ZeroStep);
+    EXPECT_EQ(outcome.samples, 200);  // the second row ends, the third never starts
+    EXPECT_NE(rig.host.statuses.back(), render_texts::kDone);
+}
+
+TEST(WalkConcurrency, SecondWalkInsideTheFirstRunsToItsEndThenTheFirstGoesOn) {
+    Rig rig;
+    RenderState live;
+    bool started = false;
+    rig.host.between = [&](int k) {
+        if (k == 2 && !started) {
+            started = true;
+            live.ZOOM = 2;
+            const auto inner = rig.Run(live, {5, 5, 6, 5});
+            EXPECT_TRUE(inner.Completed());
+        }
+    };
+    const auto outer = rig.Run(live, {0, 0, 2, 0});
+    EXPECT_TRUE(outer.Completed());
+    EXPECT_EQ(rig.canvas.marks, (std::vector<std::string>{"P 0 0 0", "P 0 0 0", "P 2 0 0", "P 2 0 0", "P 4 0 0"}));
+    EXPECT_EQ(rig.host.statuses, (std::vector<std::string>{"Готово", "Готово"}));
+}
+
+}  // namespace
+}  // namespace glimmet
