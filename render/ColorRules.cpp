@@ -22,6 +22,15 @@ void ColorToHexText(int32_t colour, char out[6]) {
     out[5] = character(2);
 }
 
+bool ColorsWithin(int32_t a, int32_t b, uint8_t tolerance) {
+    if (a < 0 || b < 0) return false;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int difference = ((a >> shift) & 0xFF) - ((b >> shift) & 0xFF);
+        if (difference > tolerance || difference < -tolerance) return false;
+    }
+    return true;
+}
+
 void ColorToHex(int32_t colour, std::string& red, std::string& green, std::string& blue) {
     char text[6];
     ColorToHexText(colour, text);

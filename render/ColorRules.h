@@ -23,10 +23,14 @@ void ColorToHexText(int32_t colour, char out[6]);
 
 // True when sample passes comparison `meth` against `reference`. Codes 3 and 4 compare the whole
 // signed values; code 5 replaces sample by its complement and always passes; other codes never pass.
-inline bool ColorMatches(int32_t& sample, int32_t reference, uint8_t meth) {
+// With a tolerance above 0, codes 1 and 2 take two colours as equal when each of red, green and blue
+// differs by at most that much; -1 (outside the picture) then equals nothing.
+bool ColorsWithin(int32_t a, int32_t b, uint8_t tolerance);
+
+inline bool ColorMatches(int32_t& sample, int32_t reference, uint8_t meth, uint8_t tolerance = 0) {
     switch (meth) {
-        case kMethEqual: return sample == reference;
-        case kMethNotEqual: return sample != reference;
+        case kMethEqual: return tolerance == 0 ? sample == reference : ColorsWithin(sample, reference, tolerance);
+        case kMethNotEqual: return tolerance == 0 ? sample != reference : !ColorsWithin(sample, reference, tolerance);
         case kMethGreater: return sample > reference;
         case kMethLesser: return sample < reference;
         case kMethInvert: sample = ~sample; return true;

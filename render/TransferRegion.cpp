@@ -224,10 +224,11 @@ void Walk::ShowProgress() {
 bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
     const int16_t fillMode = live_.FillMode;
     if (fillMode < kFillPoints || fillMode > kFillPage) return true;
-    const bool passes = ColorMatches(colour, live_.col, live_.METH);
+    const bool passes = ColorMatches(colour, live_.col, live_.METH, live_.Tolerance);
     if (passes) ++outcome_.passed;
-    const std::string_view character =
-        characters_.empty() ? std::string_view() : characters_[static_cast<size_t>(characterIndex_ - 1)];
+    auto character = [&] {
+        return characters_.empty() ? std::string_view() : characters_[static_cast<size_t>(characterIndex_ - 1)];
+    };
 
     // The output position, in 16 bits with the zoom of this moment. Only computed where a mark needs it.
     int32_t dx = 0, dy = 0, X = 0, Y = 0;
@@ -238,8 +239,8 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
 
     if (fillMode == kFillPage) {
         // The page comes first: a preview character that cannot be placed is dropped, its line is not.
-        WriteSampleLine(passes, colour, character);
-        if (place()) ports_.canvas.Character(X, Y, character, passes ? CharacterColour(colour) : 0);
+        WriteSampleLine(passes, colour, character());
+        if (place()) ports_.canvas.Character(X, Y, character(), passes ? CharacterColour(colour) : 0);
         return true;
     }
     if (!passes) return true;
@@ -263,7 +264,7 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
             ports_.canvas.Box(X, Y, farX, farY, low24);
             break;
         }
-        default: ports_.canvas.Character(X, Y, character, CharacterColour(colour)); break;
+        default: ports_.canvas.Character(X, Y, character(), CharacterColour(colour)); break;
     }
     return true;
 }

@@ -37,6 +37,7 @@ TEST(ColorMatches, AppliesEachComparisonCode) {
         int32_t sample, reference;
         bool passes;
         int32_t sampleAfter;
+        uint8_t tolerance = 0;
     };
     const Case cases[] = {
         {kMethEqual, 5, 5, true, 5},
@@ -52,10 +53,15 @@ TEST(ColorMatches, AppliesEachComparisonCode) {
         {0, 7, 7, false, 7},
         {6, 7, 8, false, 7},
         {255, 7, 7, false, 7},
+        {kMethEqual, RGB(10, 20, 30), RGB(13, 17, 33), true, RGB(10, 20, 30), 3},
+        {kMethEqual, RGB(10, 20, 30), RGB(10, 20, 34), false, RGB(10, 20, 30), 3},
+        {kMethNotEqual, RGB(10, 20, 30), RGB(14, 20, 30), true, RGB(10, 20, 30), 3},
+        {kMethNotEqual, -1, 0xFFFFFF, true, -1, 255},  // outside the picture equals nothing
+        {kMethGreater, 5, 4, true, 5, 10},              // tolerance is for equality only
     };
     for (const auto& c : cases) {
         int32_t sample = c.sample;
-        EXPECT_EQ(ColorMatches(sample, c.reference, c.meth), c.passes) << int(c.meth) << " " << c.sample;
+        EXPECT_EQ(ColorMatches(sample, c.reference, c.meth, c.tolerance), c.passes) << int(c.meth) << " " << c.sample;
         EXPECT_EQ(sample, c.sampleAfter) << int(c.meth) << " " << c.sample;
     }
 }
