@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+
+#include "window/WindowState.h"
+
+namespace glimmet {
+
+// The seven parameter fields of the window.
+enum class ParameterField { XStep, YStep, Zoom, Red, Green, Blue, Fill };
+
+// What the field handlers need of the window. Texts are UTF-8.
+class ParameterFieldView {
+  public:
+    virtual ~ParameterFieldView() = default;
+    virtual std::string FieldText(ParameterField field) const = 0;
+    // Writes the field's text; the field's change handler runs to its end before this returns, also
+    // when the text is already shown.
+    virtual void SetFieldText(ParameterField field, const std::string& text) = 0;
+    // The fill-as-text menu command.
+    virtual void FillAsText() = 0;
+    // Shows the text fill mode with `fillText` in the mode panel.
+    virtual void ShowTextFillMode(const std::string& fillText) = 0;
+};
+
+// The change handlers of the fields: each keeps the window state in step with its field's text.
+// Step and zoom texts that fail their check are replaced by "1" (which runs the handler again, nested);
+// colour texts are never corrected; any edit of the fill text selects the text fill mode.
+class ParameterFields {
+  public:
+    // The zoom reads numbers by the user's locale, given by its decimal and group separators (UTF-8).
+    ParameterFields(WindowState& state, ParameterFieldView& view, std::string decimalSeparator,
+                    std::string groupSeparator);
+
+    void txt_xstep_Change();
+    void txt_ystep_Change();
+    void txt_zoom_Change();
+    void r_txt_Change();
+    void g_txt_Change();
+    void b_txt_Change();
+    void txt_fill_Change();
+
+  private:
+    template <typename Rule>
+    void StepOrZoom(ParameterField field, int16_t& variable, Rule rule);
+    void Colour(ParameterField field, uint8_t& component);
+
+    WindowState& state_;
+    ParameterFieldView& view_;
+    std::string decimalSeparator_;
+    std::string groupSeparator_;
+};
+
+}  // namespace glimmet

@@ -1,0 +1,68 @@
+#include "platform/QtDialogService.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace glimmet {
+
+namespace {
+
+QMessageBox::Icon QtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void ShowFileDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), settings.DialogTitle, settings.InitDir,
+                       QtDialogService::QtFilter(settings.Filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(settings.DefaultExt);
+    if (!settings.FileName.isEmpty()) dialog.selectFile(settings.FileName);
+    settings.FileName.clear();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    settings.FileName = dialog.selectedFiles().constFirst();
+    settings.InitDir = QFileInfo(settings.FileName).absolutePath();
+}
+
+}  // namespace
+
+MessageAnswer QtDialogService::MsgBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                      const QString& title) {
+    QMessageBox box(QtIcon(icon), title, text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtDialogService::ShowOpen(FileDialogSettings& settings) {
+    ShowFileDialog(settings, QFileDialog::AcceptOpen);
+}
+
+void QtDialogService::ShowSave(FileDialogSettings& settings) {
+    ShowFileDialog(settings, QFileDialog::AcceptSave);
+}
+
+QString QtDialogService::QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        entries << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), parts[i + 1].trimmed());
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace glimmet

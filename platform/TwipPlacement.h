@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QHash>
+
+#include "platform/ScreenMetrics.h"
+
+class QWidget;
+
+namespace glimmet {
+
+// A control's position and size in twips, relative to its container, as the window's code sets them.
+struct TwipRect {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+};
+
+// Keeps the twip geometry of the window's controls and puts each on the screen in pixels: left and
+// top rounded to the nearest pixel, the size rounded the same way as the inner area, with the
+// control's border pixels added outside it (a picture box of 281 pixels inside and a 2-pixel border
+// is 285 pixels wide on the screen). Negative sizes become 0.
+class TwipPlacement {
+  public:
+    explicit TwipPlacement(ScreenMetrics metrics) : metrics_(metrics) {}
+
+    // Registers `control` with its design geometry and shows it there. `border` pixels are drawn
+    // outside the inner area on every side.
+    void Place(QWidget* control, TwipRect rect, int border = 0);
+
+    // The geometry last set; a control never placed reads as all zeros.
+    TwipRect Rect(const QWidget* control) const { return entries_.value(control).rect; }
+
+    void SetLeft(QWidget* control, float twips);
+    void SetTop(QWidget* control, float twips);
+    void SetWidth(QWidget* control, float twips);
+    void SetHeight(QWidget* control, float twips);
+
+    const ScreenMetrics& Metrics() const { return metrics_; }
+
+  private:
+    struct Entry {
+        TwipRect rect;
+        int border = 0;
+    };
+    void Apply(QWidget* control, const Entry& entry) const;
+
+    ScreenMetrics metrics_;
+    QHash<const QWidget*, Entry> entries_;
+};
+
+}  // namespace glimmet
