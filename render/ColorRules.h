@@ -7,7 +7,9 @@ namespace glimmet {
 
 // Colour values are 32-bit signed 0x00BBGGRR: red in the lowest byte, blue in the third.
 // A pixel read outside a drawing surface is -1; the invert comparison produces negative values.
-constexpr int32_t RGB(int32_t r, int32_t g, int32_t b) { return r + 256 * g + 65536 * b; }
+constexpr int32_t RGB(int32_t r, int32_t g, int32_t b) {
+    return r + 256 * g + 65536 * b;
+}
 
 // Comparison codes of METH.
 enum : uint8_t { kMethEqual = 1, kMethNotEqual = 2, kMethGreater = 3, kMethLesser = 4, kMethInvert = 5 };
@@ -29,12 +31,19 @@ bool ColorsWithin(int32_t a, int32_t b, uint8_t tolerance);
 
 inline bool ColorMatches(int32_t& sample, int32_t reference, uint8_t meth, uint8_t tolerance = 0) {
     switch (meth) {
-        case kMethEqual: return tolerance == 0 ? sample == reference : ColorsWithin(sample, reference, tolerance);
-        case kMethNotEqual: return tolerance == 0 ? sample != reference : !ColorsWithin(sample, reference, tolerance);
-        case kMethGreater: return sample > reference;
-        case kMethLesser: return sample < reference;
-        case kMethInvert: sample = ~sample; return true;
-        default: return false;
+        case kMethEqual:
+            return tolerance == 0 ? sample == reference : ColorsWithin(sample, reference, tolerance);
+        case kMethNotEqual:
+            return tolerance == 0 ? sample != reference : !ColorsWithin(sample, reference, tolerance);
+        case kMethGreater:
+            return sample > reference;
+        case kMethLesser:
+            return sample < reference;
+        case kMethInvert:
+            sample = ~sample;
+            return true;
+        default:
+            return false;
     }
 }
 

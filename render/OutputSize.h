@@ -16,8 +16,8 @@ struct OutputTwips {
     float height = 0;
 };
 
-inline OutputTwips OutputSizeTwips(float selectionWidth, float selectionHeight, int16_t zoom, float twipsPerPixelX,
-                                   float twipsPerPixelY) {
+inline OutputTwips OutputSizeTwips(float selectionWidth, float selectionHeight, int16_t zoom,
+                                   float twipsPerPixelX, float twipsPerPixelY) {
     return {static_cast<float>(static_cast<double>(twipsPerPixelX) * selectionWidth * zoom + 10),
             static_cast<float>(static_cast<double>(twipsPerPixelY) * selectionHeight * zoom + 20)};
 }

@@ -30,7 +30,15 @@ bool WriteAll(int fd, const char* data, size_t size, size_t& written) {
 }
 }  // namespace
 
-PageFile::~PageFile() { Flush(); }
+PageFile::~PageFile() {
+    Flush();
+}
+
+std::string PageFile::Touch(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 || ::close(fd) != 0) return std::strerror(errno);
+    return {};
+}
 
 void PageFile::AppendLine(const std::string& path, std::string_view line) {
     if (path != path_) {
@@ -60,12 +68,15 @@ void PageFile::Flush() {
         if (ok && info.st_size == 0) {
             ok = WriteAll(fd, page::kByteOrderMark.data(), page::kByteOrderMark.size(), written);
         }
-        if (ok) ok = WriteAll(fd, buffer_.data(), buffer_.size(), written);
-        else written = 0;
+        if (ok)
+            ok = WriteAll(fd, buffer_.data(), buffer_.size(), written);
+        else
+            written = 0;
         const int writeError = errno;
         if (!ok) {
             // Lines that reached the file whole are kept; the rest are lost.
-            const auto whole = std::upper_bound(lineEnds_.begin(), lineEnds_.end(), written) - lineEnds_.begin();
+            const auto whole =
+                std::upper_bound(lineEnds_.begin(), lineEnds_.end(), written) - lineEnds_.begin();
             Lose(lineEnds_.size() - static_cast<size_t>(whole), writeError);
         }
         if (::close(fd) != 0 && ok) Lose(lineEnds_.size(), errno);

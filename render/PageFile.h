@@ -17,15 +17,19 @@ namespace glimmet {
 // Lines are also flushed when the path changes (the new path applies from the next line) and when
 // the gathered text grows large. Use one PageFile per walk.
 class PageFile final : public LineWriter {
-public:
+  public:
     ~PageFile() override;
+
+    // Opens `path` for appending and closes it again at once: creates an empty file when there is
+    // none and leaves an existing one as it is. Returns the system's reason when that fails, else "".
+    static std::string Touch(const std::string& path);
 
     void AppendLine(const std::string& path, std::string_view line) override;
     void Flush() override;
     int64_t LostLines() const override { return lost_; }
     std::string LossReason() const override { return reason_; }
 
-private:
+  private:
     void Lose(size_t lines, int error);
 
     std::string path_;

@@ -16,7 +16,9 @@ namespace {
 constexpr uint32_t kLow24 = 0xFFFFFF;
 
 // 16-bit signed arithmetic with overflow detection: the result lands in `out` only when it fits.
-bool Fits16(int32_t value) { return value >= -32768 && value <= 32767; }
+bool Fits16(int32_t value) {
+    return value >= -32768 && value <= 32767;
+}
 bool Sub16(int32_t a, int32_t b, int32_t& out) {
     out = a - b;
     return Fits16(out);
@@ -37,7 +39,11 @@ std::vector<std::string_view> CodePoints(const std::string& text) {
     size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+        size_t length = lead < 0x80           ? 1
+                        : (lead >> 5) == 0x6  ? 2
+                        : (lead >> 4) == 0xE  ? 3
+                        : (lead >> 3) == 0x1E ? 4
+                                              : 1;
         if (i + length > text.size()) length = 1;
         for (size_t k = 1; k < length; ++k) {
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
@@ -60,13 +66,17 @@ uint32_t CharacterColour(int32_t sample) {
 }
 
 class Walk {
-public:
+  public:
     Walk(const RenderState& live, Region region, const std::string& fillText, WalkPorts& ports)
-        : live_(live), region_(region), fillText_(fillText), characters_(CodePoints(fillText_)), ports_(ports) {}
+        : live_(live),
+          region_(region),
+          fillText_(fillText),
+          characters_(CodePoints(fillText_)),
+          ports_(ports) {}
 
     WalkOutcome Run();
 
-private:
+  private:
     // A failing step: ends the walk (returns true) unless the walk is in its skipping mode.
     bool Fails(WalkFailure failure) {
         if (skipping_) return false;
@@ -166,15 +176,19 @@ WalkOutcome Walk::Run() {
     if (live_.FillMode == kFillPage) {
         for (auto line : page::kClosing) AppendLine(line);
         ports_.page.Flush();
-        if (ports_.page.LostLines() == 0) ports_.host.PageWritten();
-        else ports_.host.PageIncomplete(ports_.page.LostLines(), ports_.page.LossReason());
+        if (ports_.page.LostLines() == 0)
+            ports_.host.PageWritten();
+        else
+            ports_.host.PageIncomplete(ports_.page.LostLines(), ports_.page.LossReason());
     }
     Finish();
     ports_.host.SetStatus(std::string(render_texts::kDone));
     return outcome_;
 }
 
-void Walk::Finish() { ports_.page.Flush(); }
+void Walk::Finish() {
+    ports_.page.Flush();
+}
 
 bool Walk::Sample(int32_t x, int32_t y) {
     // a. Let the user act; every page line so far is on disk before that.
@@ -227,14 +241,16 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
     const bool passes = ColorMatches(colour, live_.col, live_.METH, live_.Tolerance);
     if (passes) ++outcome_.passed;
     auto character = [&] {
-        return characters_.empty() ? std::string_view() : characters_[static_cast<size_t>(characterIndex_ - 1)];
+        return characters_.empty() ? std::string_view()
+                                   : characters_[static_cast<size_t>(characterIndex_ - 1)];
     };
 
     // The output position, in 16 bits with the zoom of this moment. Only computed where a mark needs it.
     int32_t dx = 0, dy = 0, X = 0, Y = 0;
     const int32_t zoom = live_.ZOOM;
     auto place = [&] {
-        return Sub16(x, region_.x0, dx) && Mul16(dx, zoom, X) && Sub16(y, region_.y0, dy) && Mul16(dy, zoom, Y);
+        return Sub16(x, region_.x0, dx) && Mul16(dx, zoom, X) && Sub16(y, region_.y0, dy) &&
+               Mul16(dy, zoom, Y);
     };
 
     if (fillMode == kFillPage) {
@@ -247,7 +263,9 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
     if (!place()) return !Fails(WalkFailure::CoordinateOverflow);
     const auto low24 = static_cast<uint32_t>(colour) & kLow24;
     switch (fillMode) {
-        case kFillPoints: ports_.canvas.Point(X, Y, low24); break;
+        case kFillPoints:
+            ports_.canvas.Point(X, Y, low24);
+            break;
         case kFillCircles: {
             int32_t sum = 0;
             if (!Add16(live_.Xst, live_.Yst, sum)) return !Fails(WalkFailure::CoordinateOverflow);
@@ -264,7 +282,9 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
             ports_.canvas.Box(X, Y, farX, farY, low24);
             break;
         }
-        default: ports_.canvas.Character(X, Y, character(), CharacterColour(colour)); break;
+        default:
+            ports_.canvas.Character(X, Y, character(), CharacterColour(colour));
+            break;
     }
     return true;
 }
@@ -287,7 +307,8 @@ void Walk::WriteSampleLine(bool passes, int32_t colour, std::string_view charact
 
 }  // namespace
 
-WalkOutcome TransferRegion(const RenderState& live, Region region, const std::string& fillText, WalkPorts& ports) {
+WalkOutcome TransferRegion(const RenderState& live, Region region, const std::string& fillText,
+                           WalkPorts& ports) {
     return Walk(live, region, fillText, ports).Run();
 }
 

@@ -10,7 +10,7 @@ namespace glimmet {
 
 // Reads the source picture as it is shown.
 class PixelSource {
-public:
+  public:
     virtual ~PixelSource() = default;
     // The colour at (x, y) as 0x00BBGGRR, or -1 outside the drawing surface.
     virtual int32_t GetPixel(int32_t x, int32_t y) = 0;
@@ -19,7 +19,7 @@ public:
 // Draws the marks on the output picture. Colours are 0x00BBGGRR with the highest byte clear;
 // anything outside the picture is clipped.
 class MarkCanvas {
-public:
+  public:
     virtual ~MarkCanvas() = default;
     virtual void Point(int32_t x, int32_t y, uint32_t colour) = 0;
     // Outline circle of the given radius (one pixel wide) around (cx, cy).
@@ -32,7 +32,7 @@ public:
 
 // The caller's event loop and status display.
 class WalkHost {
-public:
+  public:
     virtual ~WalkHost() = default;
     // The walk asks YieldDue() once every this many samples (read once per walk); 1 asks after every
     // sample, so that a handler can run between any two samples.
@@ -51,7 +51,7 @@ public:
 // Appends the page's lines to a file. Lines may be held back, but Flush() puts every line appended
 // so far on disk and leaves no file open; the walk calls it before every yield and at its end.
 class LineWriter {
-public:
+  public:
     virtual ~LineWriter() = default;
     // `line` without its line end; `path` is read at each call, so a new path applies from the next line.
     virtual void AppendLine(const std::string& path, std::string_view line) = 0;

@@ -12,7 +12,7 @@ namespace glimmet::testing {
 
 // A source picture given by a function; every read is recorded.
 class ScriptedSource final : public PixelSource {
-public:
+  public:
     std::function<int32_t(int32_t, int32_t)> colourAt = [](int32_t, int32_t) { return 0; };
     std::vector<std::pair<int32_t, int32_t>> reads;
     int32_t GetPixel(int32_t x, int32_t y) override {
@@ -23,16 +23,19 @@ public:
 
 // Records every mark as a short text: "P x y c", "C x y r c", "B x1 y1 x2 y2 c", "T x y 'ch' c" (c in hex).
 class RecordingCanvas final : public MarkCanvas {
-public:
+  public:
     std::vector<std::string> marks;
     void Point(int32_t x, int32_t y, uint32_t c) override { Add("P", {x, y}, c); }
     void Circle(int32_t x, int32_t y, int32_t r, uint32_t c) override { Add("C", {x, y, r}, c); }
-    void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t c) override { Add("B", {x1, y1, x2, y2}, c); }
+    void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t c) override {
+        Add("B", {x1, y1, x2, y2}, c);
+    }
     void Character(int32_t x, int32_t y, std::string_view ch, uint32_t c) override {
-        marks.push_back("T " + std::to_string(x) + " " + std::to_string(y) + " '" + std::string(ch) + "' " + Hex(c));
+        marks.push_back("T " + std::to_string(x) + " " + std::to_string(y) + " '" + std::string(ch) + "' " +
+                        Hex(c));
     }
 
-private:
+  private:
     static std::string Hex(uint32_t c) {
         char text[16];
         std::snprintf(text, sizeof text, "%X", c);
@@ -47,7 +50,7 @@ private:
 
 // Yields after every sample and runs `between(k)` between sample k and k + 1 (k counts from 1).
 class ScriptedHost final : public WalkHost {
-public:
+  public:
     std::function<void(int)> between = [](int) {};
     std::vector<std::string> statuses;
     int yields = 0;
@@ -57,12 +60,14 @@ public:
     void Yield() override { between(++yields); }
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     void PageWritten() override { ++pagesWritten; }
-    void PageIncomplete(int64_t lost, const std::string& reason) override { incomplete.emplace_back(lost, reason); }
+    void PageIncomplete(int64_t lost, const std::string& reason) override {
+        incomplete.emplace_back(lost, reason);
+    }
 };
 
 // Keeps the page's lines in memory per path; paths listed in `failing` lose their lines.
 class MemoryPage final : public LineWriter {
-public:
+  public:
     std::map<std::string, std::vector<std::string>> files;
     std::vector<std::string> failing;
     int64_t lost = 0;

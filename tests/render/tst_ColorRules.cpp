@@ -16,10 +16,10 @@ TEST(ColorToHex, SplitsEveryKindOfValue) {
         {0x0080C0FF, "FF", "C0", "80"},
         {0x00000A, "0A", "00", "00"},
         {RGB(153, 102, 51), "99", "66", "33"},
-        {-1, "FF", "FF", "FF"},                                  // text FFFFFFFF
-        {~0x00123456, "CB", "ED", "FF"},                         // text FFEDCBA9
-        {~0x00FFFFFF, "00", "00", "FF"},                         // text FF000000
-        {0x1000000, "00", "00", "10"},                           // seven digits: 1000000
+        {-1, "FF", "FF", "FF"},                                 // text FFFFFFFF
+        {~0x00123456, "CB", "ED", "FF"},                        // text FFEDCBA9
+        {~0x00FFFFFF, "00", "00", "FF"},                        // text FF000000
+        {0x1000000, "00", "00", "10"},                          // seven digits: 1000000
         {static_cast<int32_t>(0x80000000u), "00", "00", "80"},  // text 80000000
     };
     for (const auto& c : cases) {
@@ -57,11 +57,12 @@ TEST(ColorMatches, AppliesEachComparisonCode) {
         {kMethEqual, RGB(10, 20, 30), RGB(10, 20, 34), false, RGB(10, 20, 30), 3},
         {kMethNotEqual, RGB(10, 20, 30), RGB(14, 20, 30), true, RGB(10, 20, 30), 3},
         {kMethNotEqual, -1, 0xFFFFFF, true, -1, 255},  // outside the picture equals nothing
-        {kMethGreater, 5, 4, true, 5, 10},              // tolerance is for equality only
+        {kMethGreater, 5, 4, true, 5, 10},             // tolerance is for equality only
     };
     for (const auto& c : cases) {
         int32_t sample = c.sample;
-        EXPECT_EQ(ColorMatches(sample, c.reference, c.meth, c.tolerance), c.passes) << int(c.meth) << " " << c.sample;
+        EXPECT_EQ(ColorMatches(sample, c.reference, c.meth, c.tolerance), c.passes)
+            << int(c.meth) << " " << c.sample;
         EXPECT_EQ(sample, c.sampleAfter) << int(c.meth) << " " << c.sample;
     }
 }

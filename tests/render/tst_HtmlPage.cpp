@@ -40,8 +40,9 @@ TEST(HtmlPage, WritesHeaderSampleLinesRowEndsAndClosing) {
     const auto outcome = rig.Run(PageState("p.htm"), {0, 0, 1, 1}, "a<&");
     ASSERT_TRUE(outcome.Completed());
     Lines expected = kHeader;
-    for (const char* line : {"<font color=\"#000000\">a</font>", "<font color=\"#1A2B3C\"><</font>", "<BR>",
-                             "<font color=\"#FFFFFF\">&</font>", "<font color=\"#000000\">a</font>", "<BR>"}) {
+    for (const char* line :
+         {"<font color=\"#000000\">a</font>", "<font color=\"#1A2B3C\"><</font>", "<BR>",
+          "<font color=\"#FFFFFF\">&</font>", "<font color=\"#000000\">a</font>", "<BR>"}) {
         expected.emplace_back(line);
     }
     expected.insert(expected.end(), kClosing.begin(), kClosing.end());
@@ -61,7 +62,8 @@ TEST(HtmlPage, ColourTextsAndLineCounts) {
         std::string firstSample;
     };
     const Case cases[] = {
-        {"invert writes the complement's split", kMethInvert, 0x123456, "x", "<font color=\"#CBEDFF\">x</font>"},
+        {"invert writes the complement's split", kMethInvert, 0x123456, "x",
+         "<font color=\"#CBEDFF\">x</font>"},
         {"invert of white", kMethInvert, 0xFFFFFF, "x", "<font color=\"#0000FF\">x</font>"},
         {"empty fill text", kMethNotEqual, 0x000001, "", "<font color=\"#010000\"></font>"},
     };
@@ -88,8 +90,9 @@ TEST(HtmlPage, LostLinesReportAnIncompletePageNeverSuccess) {
     };
     const auto outcome = rig.Run(live, {0, 0, 2, 1});
     EXPECT_TRUE(outcome.Completed());
-    EXPECT_EQ(rig.page.files["good.htm"].size(), 7u + 2 + 1 + 1 + 1 + 5);  // samples 1, 2, 5, 6 and the row end
-    EXPECT_EQ(rig.page.lost, 3);  // samples 3, 4 and the first row end
+    EXPECT_EQ(rig.page.files["good.htm"].size(),
+              7u + 2 + 1 + 1 + 1 + 5);  // samples 1, 2, 5, 6 and the row end
+    EXPECT_EQ(rig.page.lost, 3);        // samples 3, 4 and the first row end
     EXPECT_EQ(rig.host.pagesWritten, 0);
     ASSERT_EQ(rig.host.incomplete.size(), 1u);
     EXPECT_EQ(rig.host.incomplete[0].first, 3);
@@ -107,7 +110,7 @@ TEST(HtmlPage, PreviewThatCannotBePlacedIsDroppedButItsLineIsWritten) {
 
 // The real file writer: UTF-8 with a byte order mark on a new or empty file, CR LF, append only.
 class PageFileOnDisk : public ::testing::Test {
-protected:
+  protected:
     std::string path = ::testing::TempDir() + "glimmet_page_test.htm";
     void SetUp() override { std::remove(path.c_str()); }
     void TearDown() override { std::remove(path.c_str()); }
@@ -149,7 +152,7 @@ TEST_F(PageFileOnDisk, EveryLineIsOnDiskWhenTheWalkYields) {
     host.between = [&](int) { sizes.push_back(Contents().size()); };
     TransferRegion(PageState(path), {0, 0, 1, 0}, "x", ports);
     ASSERT_EQ(sizes.size(), 2u);
-    EXPECT_GT(sizes[0], 3u);         // the header is there before the first sample
+    EXPECT_GT(sizes[0], 3u);        // the header is there before the first sample
     EXPECT_GT(sizes[1], sizes[0]);  // and the first sample's line before the second
 }
 

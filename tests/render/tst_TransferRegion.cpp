@@ -9,7 +9,9 @@ namespace {
 using testing::Rig;
 using Reads = std::vector<std::pair<int32_t, int32_t>>;
 
-std::string Dots(int n) { return std::string(n, '.') + " " + std::to_string(n) + "%"; }
+std::string Dots(int n) {
+    return std::string(n, '.') + " " + std::to_string(n) + "%";
+}
 
 TEST(TransferRegion, WalksRowsThenColumnsWithBothEndsIncluded) {
     struct Case {
@@ -52,8 +54,20 @@ TEST(TransferRegion, MarksEachFillModeAtZoomedPositions) {
         {"boxes span one zoomed cell", kFillSquares, 3, 2, 3, kMethNotEqual, {"B 0 0 6 9 123456"}},
         {"text", kFillText, 3, 2, 1, kMethNotEqual, {"T 0 0 't' 123456"}},
         {"equal marks the key", kFillPoints, 3, 2, 1, kMethEqual, {"P 6 0 FF"}},
-        {"invert: points use the low 24 bits", kFillPoints, 1, 2, 1, kMethInvert, {"P 0 0 EDCBA9", "P 2 0 FFFF00"}},
-        {"invert: text uses the absolute value", kFillText, 1, 2, 1, kMethInvert, {"T 0 0 't' 123457", "T 2 0 'e' 100"}},
+        {"invert: points use the low 24 bits",
+         kFillPoints,
+         1,
+         2,
+         1,
+         kMethInvert,
+         {"P 0 0 EDCBA9", "P 2 0 FFFF00"}},
+        {"invert: text uses the absolute value",
+         kFillText,
+         1,
+         2,
+         1,
+         kMethInvert,
+         {"T 0 0 't' 123457", "T 2 0 'e' 100"}},
         {"other fill modes draw nothing", 9, 1, 2, 1, kMethNotEqual, {}},
         {"unknown comparison passes nothing", kFillPoints, 1, 2, 1, 0, {}},
     };
@@ -92,7 +106,8 @@ TEST(TransferRegion, LaysTheFillTextOverTheWholeGrid) {
         rig.source.colourAt = [](int32_t x, int32_t) { return x == 1 ? 0 : 5; };
         rig.Run(live, {0, 0, 2, 1}, c.text);
         std::vector<std::string> drawn;
-        for (const auto& mark : rig.canvas.marks) drawn.push_back(mark.substr(mark.find('\'') + 1, mark.rfind('\'') - mark.find('\'') - 1));
+        for (const auto& mark : rig.canvas.marks)
+            drawn.push_back(mark.substr(mark.find('\'') + 1, mark.rfind('\'') - mark.find('\'') - 1));
         EXPECT_EQ(drawn, (std::vector<std::string>{c.characters[1], c.characters[4]})) << c.text;
     }
 }
@@ -139,12 +154,33 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
         {"zero row step", {0, 0, 3, 3}, 1, 0, 1, WalkFailure::ZeroStep, 0, ""},
         {"region wider than 16 bits", {-30000, 0, 30000, 0}, 1, 1, 1, WalkFailure::RegionOverflow, 0, ""},
         // zoom 200: the sample 164 pixels right of x0 lands beyond 32767.
-        {"mark beyond 16 bits ends the walk", {0, 0, 200, 0}, 1, 1, 200, WalkFailure::CoordinateOverflow, 165, ""},
+        {"mark beyond 16 bits ends the walk",
+         {0, 0, 200, 0},
+         1,
+         1,
+         200,
+         WalkFailure::CoordinateOverflow,
+         165,
+         ""},
         {"column advance past 32767", {32760, 0, 32767, 0}, 1, 1, 1, WalkFailure::LoopOverflow, 8, ""},
         // 200 x 1 units: interval 2, so the walk skips from the second sample on.
         {"skipping drops the marks", {0, 0, 200, 1}, 1, 1, 200, WalkFailure::None, 402, "Готово"},
-        {"skipping ends the row on overflow", {32567, 0, 32767, 1}, 1, 1, 1, WalkFailure::None, 402, "Готово"},
-        {"skipping ends the walk on row overflow", {0, 32566, 1, 32767}, 1, 1, 1, WalkFailure::None, 404, "Готово"},
+        {"skipping ends the row on overflow",
+         {32567, 0, 32767, 1},
+         1,
+         1,
+         1,
+         WalkFailure::None,
+         402,
+         "Готово"},
+        {"skipping ends the walk on row overflow",
+         {0, 32566, 1, 32767},
+         1,
+         1,
+         1,
+         WalkFailure::None,
+         404,
+         "Готово"},
     };
     for (const auto& c : cases) {
         Rig rig;

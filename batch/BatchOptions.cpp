@@ -1,0 +1,180 @@
+#include "batch/BatchOptions.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+namespace glimmet {
+
+namespace {
+
+// Whole decimal numbers separated by commas, each within [low, high].
+std::optional<std::vector<int32_t>> Numbers(const std::string& text, int32_t low, int32_t high) {
+    std::vector<int32_t> numbers;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (true) {
+        int32_t value = 0;
+        const char* from = p + (p < end && *p == '+' ? 1 : 0);
+        const auto [next, error] = std::from_chars(from, end, value);
+        if (error != std::errc() || value < low || value > high) return std::nullopt;
+        numbers.push_back(value);
+        if (next == end) return numbers;
+        if (*next != ',') return std::nullopt;
+        p = next + 1;
+    }
+}
+
+std::optional<int32_t> Key(const std::string& text) {
+    if (text.size() == 7 && text[0] == '#') {
+        uint32_t rgb = 0;
+        const auto [next, error] = std::from_chars(text.data() + 1, text.data() + 7, rgb, 16);
+        if (error != std::errc() || next != text.data() + 7) return std::nullopt;
+        return RGB(static_cast<int32_t>(rgb >> 16), static_cast<int32_t>((rgb >> 8) & 0xFF),
+                   static_cast<int32_t>(rgb & 0xFF));
+    }
+    const auto parts = Numbers(text, 0, 255);
+    if (!parts || parts->size() != 3) return std::nullopt;
+    return RGB((*parts)[0], (*parts)[1], (*parts)[2]);
+}
+
+template <typename T>
+std::optional<T> Choice(const std::string& text, const std::map<std::string, T>& choices) {
+    const auto found = choices.find(text);
+    if (found == choices.end()) return std::nullopt;
+    return found->second;
+}
+
+}  // namespace
+
+BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
+    BatchParse parse;
+    BatchOptions& o = parse.options;
+    using Setter = std::function<bool(const std::string&)>;
+    struct Option {
+        const char* shortName;
+        const char* longName;
+        const char* allowed;  // shown when the value is refused
+        Setter set;
+    };
+    const std::vector<Option> valued = {
+        {"-r", "--region", "X,Y,W,H: four whole numbers, with X + W and Y + H within -32768..32767",
+         [&](const std::string& v) {
+             const auto n = Numbers(v, -32768, 32767);
+             if (!n || n->size() != 4) return false;
+             const int32_t x1 = (*n)[0] + (*n)[2], y1 = (*n)[1] + (*n)[3];
+             if (x1 < -32768 || x1 > 32767 || y1 < -32768 || y1 > 32767) return false;
+             o.region = Region{static_cast<int16_t>((*n)[0]), static_cast<int16_t>((*n)[1]),
+                               static_cast<int16_t>(x1), static_cast<int16_t>(y1)};
+             return true;
+         }},
+        {"-s", "--step", "SX[,SY]: whole numbers 1..32767",
+         [&](const std::string& v) {
+             const auto n = Numbers(v, 1, 32767);
+             if (!n || n->size() > 2) return false;
+             o.xStep = static_cast<int16_t>(n->front());
+             o.yStep = static_cast<int16_t>(n->back());
+             return true;
+         }},
+        {"-z", "--zoom", "a whole number 1..32767",
+         [&](const std::string& v) {
+             const auto n = Numbers(v, 1, 32767);
+             if (!n || n->size() != 1) return false;
+             o.zoom = static_cast<int16_t>(n->front());
+             return true;
+         }},
+        {"-k", "--key", "R,G,B with each 0..255, or #RRGGBB",
+         [&](const std::string& v) {
+             const auto key = Key(v);
+             if (key) o.key = *key;
+             return key.has_value();
+         }},
+        {"-c", "--compare", "equal | notequal | greater | lesser | invert",
+         [&](const std::string& v) {
+             const auto code = Choice<uint8_t>(v, {{"equal", kMethEqual},
+                                                   {"notequal", kMethNotEqual},
+                                                   {"greater", kMethGreater},
+                                                   {"lesser", kMethLesser},
+                                                   {"invert", kMethInvert}});
+             if (code) o.compare = *code;
+             return code.has_value();
+         }},
+        {nullptr, "--tolerance", "a whole number 0..255",
+         [&](const std::string& v) {
+             const auto n = Numbers(v, 0, 255);
+             if (!n || n->size() != 1) return false;
+             o.tolerance = static_cast<uint8_t>(n->front());
+             return true;
+         }},
+        {"-f", "--fill", "points | circles | squares | text",
+         [&](const std::string& v) {
+             const auto code = Choice<int16_t>(v, {{"points", kFillPoints},
+                                                   {"circles", kFillCircles},
+                                                   {"squares", kFillSquares},
+                                                   {"text", kFillText}});
+             if (code) o.fill = *code;
+             return code.has_value();
+         }},
+        {"-t", "--text", "any text", [&](const std::string& v) { return o.text = v, true; }},
+        {"-o", "--output", "a file name", [&](const std::string& v) { return o.output = v, !v.empty(); }},
+        {nullptr, "--html", "a file name", [&](const std::string& v) { return o.html = v, !v.empty(); }},
+    };
+    const std::vector<std::pair<std::vector<std::string>, bool*>> flags = {
+        {{"--expect-none"}, &o.expectNone},
+        {{"-q", "--quiet"}, &o.quiet},
+        {{"-h", "--help"}, &o.help},
+        {{"--version"}, &o.version},
+    };
+
+    std::vector<std::string> pictures;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.size() < 2 || argument[0] != '-') {
+            pictures.push_back(argument);
+            continue;
+        }
+        bool known = false;
+        for (const auto& [names, flag] : flags) {
+            for (const auto& name : names) {
+                if (argument == name) *flag = known = true;
+            }
+        }
+        for (const auto& option : valued) {
+            if (known) break;
+            std::string value;
+            const std::string longName = option.longName;
+            if (argument == longName || (option.shortName && argument == option.shortName)) {
+                if (i + 1 >= arguments.size()) {
+                    parse.error = argument + " needs a value: " + option.allowed;
+                    return parse;
+                }
+                value = arguments[++i];
+            } else if (argument.rfind(longName + "=", 0) == 0) {
+                value = argument.substr(longName.size() + 1);
+            } else {
+                continue;
+            }
+            known = true;
+            if (!option.set(value)) {
+                parse.error =
+                    "invalid value '" + value + "' for " + longName + ": expected " + option.allowed;
+                return parse;
+            }
+        }
+        if (!known) {
+            parse.error = "unknown option '" + argument + "' (see --help)";
+            return parse;
+        }
+    }
+    if (o.help || o.version) return parse;
+    if (pictures.size() != 1) {
+        parse.error = pictures.empty()
+                          ? "PICTURE is missing: name one picture file (see --help)"
+                          : "only one PICTURE may be given, found " + std::to_string(pictures.size());
+        return parse;
+    }
+    o.picture = pictures.front();
+    return parse;
+}
+
+}  // namespace glimmet

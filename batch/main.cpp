@@ -1,0 +1,41 @@
+#include <QGuiApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "GlimmetVersion.h"
+#include "batch/BatchOptions.h"
+#include "batch/BatchRun.h"
+#include "batch/BatchTexts.h"
+
+namespace {
+// Qt's own warnings (such as a missing runtime folder when run as root) are noise in a script's
+// output; only its critical and fatal messages reach standard error.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace glimmet;
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const BatchParse parse = ParseBatchArguments(arguments);
+    if (!parse.error.empty()) {
+        std::fprintf(stderr, "%s: %s\n", batch_texts::kProgram.data(), parse.error.c_str());
+        return batch_texts::kExitArguments;
+    }
+    if (parse.options.help) {
+        std::fputs(batch_texts::kUsage.data(), stdout);
+        return batch_texts::kExitDone;
+    }
+    if (parse.options.version) {
+        std::printf("%s %s\n", batch_texts::kProgram.data(), kVersionText);
+        return batch_texts::kExitDone;
+    }
+    // Fonts need a GUI application, but no screen: render off screen unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+    return RunBatch(parse.options);
+}
