@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <cstdio>
+#include <optional>
 
 #include "batch/BatchHost.h"
 #include "batch/BatchTexts.h"
@@ -57,6 +58,15 @@ std::string WalkMessage(WalkFailure failure) {
     }
 }
 
+// Where marks go when no output picture is wanted.
+class NullCanvas final : public MarkCanvas {
+public:
+    void Point(int32_t, int32_t, uint32_t) override {}
+    void Circle(int32_t, int32_t, int32_t, uint32_t) override {}
+    void Box(int32_t, int32_t, int32_t, int32_t, uint32_t) override {}
+    void Character(int32_t, int32_t, std::string_view, uint32_t) override {}
+};
+
 int64_t GridPoints(int32_t from, int32_t to, int32_t step) {
     const int64_t span = static_cast<int64_t>(to) - from;
     return (span >= 0) == (step > 0) ? span / step + 1 : 0;
@@ -108,8 +118,12 @@ int RunBatch(const BatchOptions& o) {
             return Fail(batch_texts::kExitFile, "cannot append to '" + o.html + "': " + reason);
     }
 
-    GlyphCache glyphs(OutputFont());
-    RasterCanvas canvas(o.output.empty() ? nullptr : &output, glyphs);
+    // Only a picture to write needs marks drawn, and only drawing needs fonts.
+    std::optional<GlyphCache> glyphs;
+    std::optional<RasterCanvas> raster;
+    NullCanvas nothing;
+    if (!o.output.empty()) raster.emplace(&output, glyphs.emplace(OutputFont()));
+    MarkCanvas& canvas = raster ? static_cast<MarkCanvas&>(*raster) : nothing;
     ImagePixelSource source(load.image);
     BatchHost host(GridPoints(region.y0, region.y1, o.yStep) * GridPoints(region.x0, region.x1, o.xStep),
                    !o.quiet && ::isatty(STDERR_FILENO));

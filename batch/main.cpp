@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,17 @@ int main(int argc, char** argv) {
         std::printf("%s %s\n", batch_texts::kProgram.data(), kVersionText);
         return batch_texts::kExitDone;
     }
-    // Fonts need a GUI application, but no screen: render off screen unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietQtMessages);
+    // Drawing the output picture needs fonts and so a GUI application, but no screen: it renders
+    // off screen unless told otherwise. Without an output picture the lighter core application
+    // starts faster.
     int qtArgc = 1;
-    QGuiApplication application(qtArgc, argv);
+    std::unique_ptr<QCoreApplication> application;
+    if (parse.options.output.empty()) {
+        application = std::make_unique<QCoreApplication>(qtArgc, argv);
+    } else {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(qtArgc, argv);
+    }
     return RunBatch(parse.options);
 }
