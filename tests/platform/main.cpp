@@ -1,0 +1,11 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+// Glyphs are rendered with fonts, and fonts need a QGuiApplication.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
