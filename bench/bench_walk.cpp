@@ -1,0 +1,77 @@
+// The walk over a 1024 × 1024 grid per fill mode, drawing into a real output picture with the
+// same canvas the window and the batch command use. Items per second are samples per second.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include "platform/GlyphCache.h"
+#include "platform/ImagePixelSource.h"
+#include "platform/OutputFont.h"
+#include "platform/RasterCanvas.h"
+#include "render/PageFile.h"
+#include "render/TransferRegion.h"
+
+namespace glimmet {
+namespace {
+
+constexpr int kSide = 1024;
+
+// A busy picture: every pixel different from the key, so every sample is marked.
+QImage Picture() {
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    for (int y = 0; y < kSide; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < kSide; ++x) row[x] = qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0x7F);
+    }
+    return image;
+}
+
+// Never yields: the window's own yield pacing is measured by its own benchmark.
+class QuietHost final : public WalkHost {
+public:
+    int32_t YieldCheckInterval() const override { return 64; }
+    bool YieldDue() override { return false; }
+    void Yield() override {}
+    void SetStatus(const std::string&) override {}
+    void PageWritten() override {}
+    void PageIncomplete(int64_t, const std::string&) override {}
+};
+
+void Walk(benchmark::State& state, int16_t fillMode, int16_t step) {
+    const QImage picture = Picture();
+    QImage output(kSide * step + 1, kSide * step + 1, QImage::Format_RGB32);
+    output.fill(Qt::black);
+    GlyphCache glyphs(OutputFont());
+    RasterCanvas canvas(&output, glyphs);
+    ImagePixelSource source(picture);
+    QuietHost host;
+    PageFile page;
+    WalkPorts ports{source, canvas, host, page};
+    RenderState live;
+    live.FillMode = fillMode;
+    live.Xst = step;
+    live.Yst = step;
+    const Region region{0, 0, static_cast<int16_t>((kSide - 1) * step), static_cast<int16_t>((kSide - 1) * step)};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TransferRegion(live, region, "Текст", ports));
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t{kSide} * kSide);
+}
+
+BENCHMARK_CAPTURE(Walk, points, kFillPoints, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Walk, circles, kFillCircles, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Walk, squares, kFillSquares, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Walk, characters, kFillText, 1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace glimmet
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

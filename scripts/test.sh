@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test; then builds and runs the tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer (GLIMMET_SANITIZE=0 skips that).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build" -j"$jobs"
+ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+
+if [ "${GLIMMET_SANITIZE:-1}" != 0 ]; then
+  # Leak reports are off: the font and platform libraries keep caches alive until exit.
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DGLIMMET_SANITIZE=ON -DGLIMMET_BENCH=OFF
+  cmake --build "$root/build-sanitize" -j"$jobs"
+  ctest --test-dir "$root/build-sanitize" --output-on-failure -j"$jobs"
+fi
