@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string_view>
+
+namespace glimmet::interaction_texts {
+
+// Texts of the transfer command, UTF-8.
+
+// The size message: this label, Str of the width, ":", Str of the height.
+inline constexpr std::string_view kSizeMessage = "Размеры выделенной области: ";
+inline constexpr std::string_view kSizeSeparator = ":";
+inline constexpr std::string_view kAppTitle = "Glimmet";
+
+// The export's completion message and its title.
+inline constexpr std::string_view kPageWritten = "Файл успешно записан !";
+inline constexpr std::string_view kPageTitle = "HTML module";
+// The export ended with lines lost: this text, the count, then the system's reason.
+inline constexpr std::string_view kPageIncomplete = "Страница записана не полностью: потеряно строк: ";
+inline constexpr std::string_view kPageIncompleteReason = "Причина: ";
+
+// Failures of a transfer. Each is followed by nothing else; the program goes on.
+inline constexpr std::string_view kBoundsOverflow =
+    "Перенос невозможен: границы выделенной области выходят за пределы от -32768 до 32767.";
+inline constexpr std::string_view kOutputTooLarge =
+    "Перенос невозможен: выходной рисунок был бы слишком велик. Допустимо не больше 16384 точек по "
+    "каждой стороне и не больше 64 миллионов точек всего; уменьшите выделенную область или зум.";
+inline constexpr std::string_view kOutputNotAllocated =
+    "Перенос невозможен: не хватает памяти для выходного рисунка.";
+inline constexpr std::string_view kWalkZeroStep = "Перенос прерван: шаг выборки равен нулю.";
+inline constexpr std::string_view kWalkRegionOverflow =
+    "Перенос прерван: размеры выделенной области выходят за пределы 16 бит.";
+inline constexpr std::string_view kWalkCoordinateOverflow =
+    "Перенос прерван: положение или размер отметки на выходном рисунке выходит за пределы от -32768 до "
+    "32767; уменьшите зум или выделенную область.";
+inline constexpr std::string_view kWalkLoopOverflow =
+    "Перенос прерван: координата выборки вышла за пределы от -32768 до 32767.";
+inline constexpr std::string_view kWalkCounterOverflow =
+    "Перенос прерван: счётчик выборок или номер символа текста-заполнения переполнился.";
+
+}  // namespace glimmet::interaction_texts

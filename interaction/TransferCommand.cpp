@@ -1,0 +1,122 @@
+#include "interaction/TransferCommand.h"
+
+#include <QLineEdit>
+
+#include "interaction/InteractionTexts.h"
+#include "interaction/OutputCanvas.h"
+#include "interaction/SessionPageWriter.h"
+#include "interaction/TransferWalkHost.h"
+#include "params/NumberRules.h"
+#include "platform/DialogService.h"
+#include "platform/PictureBox.h"
+#include "platform/SourcePictureBox.h"
+#include "platform/TwipPlacement.h"
+#include "render/OutputSize.h"
+#include "render/TransferRegion.h"
+
+namespace glimmet {
+
+namespace {
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string_view FailureText(WalkFailure failure) {
+    switch (failure) {
+        case WalkFailure::ZeroStep:
+            return interaction_texts::kWalkZeroStep;
+        case WalkFailure::RegionOverflow:
+            return interaction_texts::kWalkRegionOverflow;
+        case WalkFailure::CoordinateOverflow:
+            return interaction_texts::kWalkCoordinateOverflow;
+        case WalkFailure::LoopOverflow:
+            return interaction_texts::kWalkLoopOverflow;
+        case WalkFailure::CounterOverflow:
+            return interaction_texts::kWalkCounterOverflow;
+        case WalkFailure::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString TransferCommand::SizeMessage(float width, float height) {
+    return Text(interaction_texts::kSizeMessage) + QString::fromStdString(Str(width)) +
+           Text(interaction_texts::kSizeSeparator) + QString::fromStdString(Str(height));
+}
+
+void TransferCommand::Run() {
+    WindowState& state = parts_.state;
+    // 1, 2.
+    parts_.source.SetBorderStyle(SourcePictureBox::kNoOutline);
+    parts_.output.Cls();
+    // 3.
+    if (state.render.FillMode != kFillPage) {
+        const ShapeRect sel = parts_.source.Selection();
+        parts_.dialogs.MsgBox(SizeMessage(sel.Width, sel.Height), MessageButtons::Ok, MessageIcon::None,
+                              Text(interaction_texts::kAppTitle));
+        if (parts_.session.exitRequested) return;
+    }
+    // 4. Checked before either side is set: a size the platform cannot give is refused as a whole.
+    {
+        const ShapeRect sel = parts_.source.Selection();
+        const ScreenMetrics& metrics = parts_.placement.Metrics();
+        const OutputTwips size = OutputSizeTwips(sel.Width, sel.Height, state.render.ZOOM,
+                                                 metrics.TwipsPerPixelX, metrics.TwipsPerPixelY);
+        const int64_t width = TwipsToPixels(size.width, metrics.TwipsPerPixelX);
+        const int64_t height = TwipsToPixels(size.height, metrics.TwipsPerPixelY);
+        if (width > kMaxOutputSide || height > kMaxOutputSide || width * height > kMaxOutputPixels) {
+            Fail(interaction_texts::kOutputTooLarge);
+            return;
+        }
+        parts_.placement.SetWidth(&parts_.output, size.width);
+        parts_.placement.SetHeight(&parts_.output, size.height);
+        if (width > 0 && height > 0 && parts_.output.DrawTarget()->isNull()) {
+            Fail(interaction_texts::kOutputNotAllocated);
+            return;
+        }
+    }
+    // 5.
+    const ShapeRect sel = parts_.source.Selection();
+    const std::string fillText = parts_.fillField.text().toStdString();
+    // 6. In double precision, without a detour through single precision.
+    const auto y1 = RoundToInt16(static_cast<double>(sel.Top) + static_cast<double>(sel.Height));
+    const auto x1 = RoundToInt16(static_cast<double>(sel.Left) + static_cast<double>(sel.Width));
+    const auto y0 = RoundToInt16(sel.Top);
+    const auto x0 = RoundToInt16(sel.Left);
+    if (!y1 || !x1 || !y0 || !x0) {
+        Fail(interaction_texts::kBoundsOverflow);
+        return;
+    }
+    // 7.
+    OutputCanvas canvas(parts_.output, parts_.glyphs, parts_.session);
+    TransferWalkHost host(parts_.pacing, parts_.status, parts_.output, parts_.dialogs, parts_.session);
+    SessionPageWriter page(parts_.session);
+    WalkPorts ports{parts_.source, canvas, host, page};
+    ++parts_.session.running;
+    const WalkOutcome outcome = TransferRegion(state.render, Region{*x0, *y0, *x1, *y1}, fillText, ports);
+    --parts_.session.running;
+    if (parts_.session.exitRequested) return;
+    if (!outcome.Completed()) {
+        Fail(FailureText(outcome.failure));
+        return;
+    }
+    // 8, 9.
+    Restore();
+}
+
+void TransferCommand::Restore() {
+    parts_.source.SetBorderStyle(SourcePictureBox::kDottedOutline);
+    parts_.output.SetAutoRedraw(false);
+    parts_.output.update();
+}
+
+void TransferCommand::Fail(std::string_view message) {
+    Restore();
+    parts_.dialogs.MsgBox(Text(message), MessageButtons::Ok, MessageIcon::Critical,
+                          Text(interaction_texts::kAppTitle));
+}
+
+}  // namespace glimmet

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "interaction/TransferPacing.h"
+#include "interaction/WalkSession.h"
+#include "render/WalkPorts.h"
+
+class QWidget;
+
+namespace glimmet {
+
+class DialogService;
+class StatusPanels;
+
+// The walk's host in the window: yields to the window's event loop at the pace of TransferPacing,
+// repaints the output picture now and then, shows the status in panel 1 and the export's messages.
+// After the user ended the program it neither yields nor shows anything.
+class TransferWalkHost final : public WalkHost {
+  public:
+    TransferWalkHost(TransferPacing pacing, StatusPanels& status, QWidget& output, DialogService& dialogs,
+                     const WalkSession& session);
+
+    int32_t YieldCheckInterval() const override { return pacing_.checkInterval; }
+    bool YieldDue() override;
+    void Yield() override;
+    void SetStatus(const std::string& text) override;
+    void PageWritten() override;
+    void PageIncomplete(int64_t lostLines, const std::string& reason) override;
+
+  private:
+    TransferPacing pacing_;
+    StatusPanels& status_;
+    QWidget& output_;
+    DialogService& dialogs_;
+    const WalkSession& session_;
+    QElapsedTimer sinceYield_;
+    QElapsedTimer sinceRepaint_;
+};
+
+}  // namespace glimmet

@@ -1,0 +1,396 @@
+#include "window/MF.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPixmap>
+
+#include "GlimmetVersion.h"
+#include "interaction/TransferCommand.h"
+#include "platform/ChangeField.h"
+#include "platform/FrameBox.h"
+#include "platform/GlyphCache.h"
+#include "platform/ImageBox.h"
+#include "platform/OutputFont.h"
+#include "platform/PictureBox.h"
+#include "platform/SourcePictureBox.h"
+#include "platform/StatusPanels.h"
+#include "render/OutputSize.h"
+#include "resources/WindowImages.h"
+#include "window/WindowColours.h"
+#include "window/WindowTexts.h"
+
+namespace glimmet {
+
+namespace {
+
+namespace t = window_texts;
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+MF::MF(DialogService& dialogs, const WindowOptions& options)
+    : dialogs_(dialogs), options_(options), placement_(options.metrics) {
+    setObjectName(QStringLiteral("MF"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, colours::kWindow);
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    mf_status_ = new StatusPanels(this, t::kPanelKeys);
+    mf_status_->setObjectName(QStringLiteral("mf_status"));
+    QFont statusFont(QStringLiteral("Liberation Sans"));
+    statusFont.setPixelSize(13);
+    statusFont.setBold(true);
+    mf_status_->setFont(statusFont);
+    setStatusBar(mf_status_);
+
+    c_ = WindowControls::Create(client, placement_);
+    m_ = WindowMenus::Create(menuBar());
+    menuKeys_ = m_.Shortcuts();
+    c_.SetTabOrder();
+
+    glyphs_ = std::make_unique<GlyphCache>(OutputFont());
+    const QLocale locale = QLocale::system();
+    fields_ = std::make_unique<ParameterFields>(state_, static_cast<ParameterFieldView&>(*this),
+                                                locale.decimalPoint().toStdString(),
+                                                locale.groupSeparator().toStdString());
+    transfer_ = std::make_unique<TransferCommand>(
+        TransferParts{state_, *c_.source_pic, *c_.out_pic, *c_.txt_fill, placement_, *mf_status_, dialogs_,
+                      *glyphs_, session_, options_.pacing});
+    for (size_t i = 0; i < btn_img_.size(); ++i)
+        btn_img_[i] = WindowImages::ImageListEntry(static_cast<int>(i) + 1);
+    setWindowIcon(QIcon(QPixmap::fromImage(WindowImages::WindowIcon())));
+    c_.source_pic->SetPicture(WindowImages::StartupPicture());
+
+    ConnectHandlers();
+    InstallKeyPreview();
+    // The design client area, 12480 x 7500 twips, below the menu bar.
+    resize(TwipsToPixels(12480, options_.metrics.TwipsPerPixelX),
+           TwipsToPixels(7500, options_.metrics.TwipsPerPixelY) + menuBar()->sizeHint().height());
+    c_.out_pic->setFocus();
+    Form_Load();
+}
+
+MF::~MF() = default;
+
+void MF::ConnectHandlers() {
+    connect(m_.exit, &QAction::triggered, this, &MF::exit_Click);
+    connect(m_.fill_as_point, &QAction::triggered, this, &MF::fill_as_point_Click);
+    connect(m_.fill_as_circle, &QAction::triggered, this, &MF::fill_as_circle_Click);
+    connect(m_.fill_as_rect, &QAction::triggered, this, &MF::fill_as_rect_Click);
+    connect(m_.fill_as_text, &QAction::triggered, this, &MF::fill_as_text_Click);
+    connect(m_.method_equal, &QAction::triggered, this, &MF::method_equal_Click);
+    connect(m_.method_notequal, &QAction::triggered, this, &MF::method_notequal_Click);
+    connect(m_.method_greater, &QAction::triggered, this, &MF::method_greater_Click);
+    connect(m_.method_lesser, &QAction::triggered, this, &MF::method_lesser_Click);
+    connect(m_.method_invert, &QAction::triggered, this, &MF::method_invert_Click);
+    connect(m_.p111, &QAction::triggered, this, &MF::p111_Click);
+    connect(m_.p222, &QAction::triggered, this, &MF::p222_Click);
+    connect(m_.p333, &QAction::triggered, this, &MF::p333_Click);
+
+    connect(c_.txt_xstep, &ChangeField::Changed, this, &MF::txt_xstep_Change);
+    connect(c_.txt_ystep, &ChangeField::Changed, this, &MF::txt_ystep_Change);
+    connect(c_.txt_zoom, &ChangeField::Changed, this, &MF::txt_zoom_Change);
+    connect(c_.r_txt, &ChangeField::Changed, this, &MF::r_txt_Change);
+    connect(c_.g_txt, &ChangeField::Changed, this, &MF::g_txt_Change);
+    connect(c_.b_txt, &ChangeField::Changed, this, &MF::b_txt_Change);
+    connect(c_.txt_fill, &ChangeField::Changed, this, &MF::txt_fill_Change);
+
+    connect(c_.pic_transfer, &ImageBox::MouseDown, this, &MF::pic_transfer_MouseDown);
+    connect(c_.pic_transfer, &ImageBox::MouseUp, this, &MF::pic_transfer_MouseUp);
+    connect(c_.pic_transfer, &ImageBox::Click, this, &MF::pic_transfer_Click);
+}
+
+void MF::InstallKeyPreview() {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             c_.txt_xstep, c_.txt_ystep, c_.txt_zoom, c_.txt_fill, c_.r_txt, c_.g_txt, c_.b_txt, c_.out_pic,
+             c_.source_pic, c_.backpic, c_.pic_transfer, c_.back_pic}) {
+        control->installEventFilter(this);
+    }
+}
+
+void MF::Form_Load() {
+    state_.ColRed = 0;
+    state_.ColGreen = 0;
+    state_.ColBlue = 255;
+    state_.MouseX = 0;
+    state_.MouseY = 0;
+    state_.render.col = RGB(state_.ColRed, state_.ColGreen, state_.ColBlue);
+    state_.FilePath.clear();
+    state_.render.METH = kMethNotEqual;
+    m_.method_notequal->setChecked(true);
+    m_.fill_as_point->setChecked(true);
+    state_.render.Xst = 1;
+    state_.render.Yst = 1;
+    state_.render.FillMode = kFillPoints;
+    state_.render.ZOOM = 1;
+    state_.Dragging = 0;
+    cdiag_.InitDir = options_.programFolder;
+    setWindowTitle(QString::fromStdString(t::Caption(kVersionMajor, kVersionMinor, kVersionRevision)));
+    const std::array<QAction*, 3> presets = {m_.p111, m_.p222, m_.p333};
+    for (size_t i = 0; i < presets.size(); ++i) {
+        presets[i]->setText(Text(t::kPresetCaptions[i]) + QLatin1Char('\t') + Text(t::kPresetKeys[i]));
+    }
+    mf_status_->SetPanelText(1, Text(t::kWaiting));
+    mf_status_->SetPanelText(2, Text(t::kFillModePanel[0]));
+    mf_status_->SetPanelText(3, Text(t::kMethodNames[1]));
+    c_.pic_transfer->SetPicture(btn_img_[0]);
+    c_.back_pic->SetPicture(btn_img_[2]);
+    loaded_ = true;
+}
+
+void MF::Form_Resize() {
+    if (loaded_) FormLayout::Run(*this);
+}
+
+void MF::Form_KeyPress(int16_t KeyAscii) {
+    switch (KeyAscii) {
+        case 13:
+            pic_transfer_Click();
+            break;
+        case 81:
+            p111_Click();
+            break;
+        case 87:
+            p222_Click();
+            break;
+        case 69:
+            p333_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void MF::pic_transfer_Click() {
+    transfer_->Run();
+    // The user ended the program during the walk: now that the last walk is over, the window goes.
+    if (session_.exitRequested && session_.running == 0) close();
+}
+
+void MF::pic_transfer_MouseDown(int16_t) {
+    c_.pic_transfer->SetPicture(btn_img_[1]);
+}
+
+void MF::pic_transfer_MouseUp(int16_t) {
+    c_.pic_transfer->SetPicture(btn_img_[0]);
+}
+
+void MF::FillCommand(int16_t mode) {
+    state_.render.FillMode = mode;
+    QString panel = Text(t::kFillModePanel[static_cast<size_t>(mode - 1)]);
+    if (mode == kFillText) panel += c_.txt_fill->text();
+    mf_status_->SetPanelText(2, panel);
+    const std::array<QAction*, 4> items = {m_.fill_as_point, m_.fill_as_circle, m_.fill_as_rect,
+                                           m_.fill_as_text};
+    for (size_t i = 0; i < items.size(); ++i) items[i]->setChecked(static_cast<int16_t>(i + 1) == mode);
+    m_.method_invert->setEnabled(mode != kFillText);
+}
+
+void MF::fill_as_point_Click() {
+    FillCommand(kFillPoints);
+}
+void MF::fill_as_circle_Click() {
+    FillCommand(kFillCircles);
+}
+void MF::fill_as_rect_Click() {
+    FillCommand(kFillSquares);
+}
+void MF::fill_as_text_Click() {
+    FillCommand(kFillText);
+}
+
+void MF::MethodCommand(uint8_t meth) {
+    state_.render.METH = meth;
+    const std::array<std::pair<QAction*, uint8_t>, 5> items = {{{m_.method_equal, kMethEqual},
+                                                                {m_.method_greater, kMethGreater},
+                                                                {m_.method_lesser, kMethLesser},
+                                                                {m_.method_notequal, kMethNotEqual},
+                                                                {m_.method_invert, kMethInvert}}};
+    for (const auto& [item, code] : items) item->setChecked(code == meth);
+    mf_status_->SetPanelText(3, Text(t::kMethodNames[static_cast<size_t>(meth - 1)]));
+}
+
+void MF::method_equal_Click() {
+    MethodCommand(kMethEqual);
+}
+void MF::method_notequal_Click() {
+    MethodCommand(kMethNotEqual);
+}
+void MF::method_greater_Click() {
+    MethodCommand(kMethGreater);
+}
+void MF::method_lesser_Click() {
+    MethodCommand(kMethLesser);
+}
+void MF::method_invert_Click() {
+    MethodCommand(kMethInvert);
+}
+
+void MF::Preset(size_t index) {
+    const QString text = Text(t::kPresetTexts[index]);
+    c_.txt_xstep->SetText(text);
+    c_.txt_ystep->SetText(text);
+    c_.txt_zoom->SetText(text);
+}
+
+void MF::p111_Click() {
+    Preset(0);
+}
+void MF::p222_Click() {
+    Preset(1);
+}
+void MF::p333_Click() {
+    Preset(2);
+}
+
+void MF::exit_Click() {
+    close();
+}
+
+bool MF::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A menu key wins over the field's own use of it (Ctrl+X ends the program, it does not cut).
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (menuKeys_.contains(QKeySequence(key->keyCombination()))) return true;
+    } else if (event->type() == QEvent::KeyPress && watched == focusWidget()) {
+        // Key preview: the window sees the character first; the control still gets it afterwards.
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (!text.isEmpty()) Form_KeyPress(static_cast<int16_t>(text.at(0).unicode()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MF::resizeEvent(QResizeEvent* event) {
+    ++resizeEvents_;
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MF::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized()) Form_Resize();
+}
+
+void MF::closeEvent(QCloseEvent* event) {
+    if (session_.running > 0) {
+        // A walk is under way in this very call stack: it stops at its next yield and draws nothing
+        // more; the window closes when the walk has returned (pic_transfer_Click).
+        session_.exitRequested = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+float MF::TwipsWidth() const {
+    return static_cast<float>(frameGeometry().width()) * options_.metrics.TwipsPerPixelX;
+}
+
+float MF::TwipsHeight() const {
+    return static_cast<float>(frameGeometry().height()) * options_.metrics.TwipsPerPixelY;
+}
+
+void MF::SetTwipsSize(float width, float height) {
+    const int frameWidth = frameGeometry().width() - this->width();
+    const int frameHeight = frameGeometry().height() - this->height();
+    const QSize target(
+        static_cast<int>(TwipsToPixels(width, options_.metrics.TwipsPerPixelX)) - frameWidth,
+        static_cast<int>(TwipsToPixels(height, options_.metrics.TwipsPerPixelY)) - frameHeight);
+    if (target == size()) return;
+    const int32_t before = resizeEvents_;
+    resize(target);
+    // A hidden window gets its resize event only when shown; the layout follows the size at once.
+    if (resizeEvents_ == before && size() == target) Form_Resize();
+}
+
+void MF::SetHeight(float twips) {
+    SetTwipsSize(TwipsWidth(), twips);
+}
+
+QWidget* MF::LayoutWidget(LayoutControl control) const {
+    switch (control) {
+        case LayoutControl::Action:
+            return c_.action;
+        case LayoutControl::SourcePic:
+            return c_.source_pic;
+        case LayoutControl::OutPic:
+            return c_.out_pic;
+        case LayoutControl::BackPic:
+            return c_.backpic;
+    }
+    return nullptr;
+}
+
+float MF::ControlWidth(LayoutControl control) const {
+    return placement_.Rect(LayoutWidget(control)).Width;
+}
+float MF::ControlHeight(LayoutControl control) const {
+    return placement_.Rect(LayoutWidget(control)).Height;
+}
+float MF::ControlTop(LayoutControl control) const {
+    return placement_.Rect(LayoutWidget(control)).Top;
+}
+float MF::ControlLeft(LayoutControl control) const {
+    return placement_.Rect(LayoutWidget(control)).Left;
+}
+void MF::SetControlLeft(LayoutControl control, float twips) {
+    placement_.SetLeft(LayoutWidget(control), twips);
+}
+void MF::SetControlTop(LayoutControl control, float twips) {
+    placement_.SetTop(LayoutWidget(control), twips);
+}
+void MF::SetControlWidth(LayoutControl control, float twips) {
+    placement_.SetWidth(LayoutWidget(control), twips);
+}
+void MF::SetControlHeight(LayoutControl control, float twips) {
+    placement_.SetHeight(LayoutWidget(control), twips);
+}
+void MF::SetControlVisible(LayoutControl control, bool visible) {
+    LayoutWidget(control)->setVisible(visible);
+}
+
+ChangeField* MF::FieldWidget(ParameterField field) const {
+    switch (field) {
+        case ParameterField::XStep:
+            return c_.txt_xstep;
+        case ParameterField::YStep:
+            return c_.txt_ystep;
+        case ParameterField::Zoom:
+            return c_.txt_zoom;
+        case ParameterField::Red:
+            return c_.r_txt;
+        case ParameterField::Green:
+            return c_.g_txt;
+        case ParameterField::Blue:
+            return c_.b_txt;
+        case ParameterField::Fill:
+            return c_.txt_fill;
+    }
+    return nullptr;
+}
+
+std::string MF::FieldText(ParameterField field) const {
+    return FieldWidget(field)->text().toStdString();
+}
+
+void MF::SetFieldText(ParameterField field, const std::string& text) {
+    FieldWidget(field)->SetText(QString::fromStdString(text));
+}
+
+void MF::ShowTextFillMode(const std::string& fillText) {
+    mf_status_->SetPanelText(2, Text(t::kFillModePanel[3]) + QString::fromStdString(fillText));
+}
+
+}  // namespace glimmet

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QImage>
+#include <QKeySequence>
+#include <QList>
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "interaction/WalkSession.h"
+#include "params/ParameterFields.h"
+#include "platform/DialogService.h"
+#include "platform/TwipPlacement.h"
+#include "window/FormLayout.h"
+#include "window/WindowControls.h"
+#include "window/WindowMenus.h"
+#include "window/WindowOptions.h"
+#include "window/WindowState.h"
+
+namespace glimmet {
+
+class ChangeField;
+class GlyphCache;
+class StatusPanels;
+class TransferCommand;
+
+// The one window of the program. Its handlers keep the names of the events they answer; handlers call
+// one another directly. Key preview is on: every typed character reaches Form_KeyPress before the
+// control with the focus gets it. The window's state lives here for the whole run.
+class MF final : public QMainWindow, private LayoutSurface, private ParameterFieldView {
+    Q_OBJECT
+  public:
+    MF(DialogService& dialogs, const WindowOptions& options);
+    ~MF() override;
+
+    // Start-up, run once by the constructor.
+    void Form_Load();
+    // Layout for the window's size; the window runs it on every size change.
+    void Form_Resize();
+    // A typed character: Enter transfers, capital Q, W and E run the presets.
+    void Form_KeyPress(int16_t KeyAscii);
+
+    void pic_transfer_Click();
+    void pic_transfer_MouseDown(int16_t Button);
+    void pic_transfer_MouseUp(int16_t Button);
+
+    void fill_as_point_Click();
+    void fill_as_circle_Click();
+    void fill_as_rect_Click();
+    void fill_as_text_Click();
+    void method_equal_Click();
+    void method_notequal_Click();
+    void method_greater_Click();
+    void method_lesser_Click();
+    void method_invert_Click();
+    void p111_Click();
+    void p222_Click();
+    void p333_Click();
+    void exit_Click();
+
+    void txt_xstep_Change() { fields_->txt_xstep_Change(); }
+    void txt_ystep_Change() { fields_->txt_ystep_Change(); }
+    void txt_zoom_Change() { fields_->txt_zoom_Change(); }
+    void r_txt_Change() { fields_->r_txt_Change(); }
+    void g_txt_Change() { fields_->g_txt_Change(); }
+    void b_txt_Change() { fields_->b_txt_Change(); }
+    void txt_fill_Change() { fields_->txt_fill_Change(); }
+
+    // The window's outer size in twips, borders, title and menu bar included.
+    float TwipsWidth() const;
+    float TwipsHeight() const;
+    void SetTwipsSize(float width, float height);
+
+    WindowState& State() { return state_; }
+    const TwipPlacement& Placement() const { return placement_; }
+    const WalkSession& Session() const { return session_; }
+    FileDialogSettings& Dialog() { return cdiag_; }
+    StatusPanels& Status() { return *mf_status_; }
+    const WindowControls& Controls() const { return c_; }
+    const WindowMenus& Menus() const { return m_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // LayoutSurface
+    bool Minimised() const override { return isMinimized(); }
+    float Width() const override { return TwipsWidth(); }
+    float Height() const override { return TwipsHeight(); }
+    void SetHeight(float twips) override;
+    QWidget* LayoutWidget(LayoutControl control) const;
+    float ControlWidth(LayoutControl control) const override;
+    float ControlHeight(LayoutControl control) const override;
+    float ControlTop(LayoutControl control) const override;
+    float ControlLeft(LayoutControl control) const override;
+    void SetControlLeft(LayoutControl control, float twips) override;
+    void SetControlTop(LayoutControl control, float twips) override;
+    void SetControlWidth(LayoutControl control, float twips) override;
+    void SetControlHeight(LayoutControl control, float twips) override;
+    void SetControlVisible(LayoutControl control, bool visible) override;
+
+    // ParameterFieldView
+    ChangeField* FieldWidget(ParameterField field) const;
+    std::string FieldText(ParameterField field) const override;
+    void SetFieldText(ParameterField field, const std::string& text) override;
+    void FillAsText() override { fill_as_text_Click(); }
+    void ShowTextFillMode(const std::string& fillText) override;
+
+    void ConnectHandlers();
+    void FillCommand(int16_t mode);
+    void MethodCommand(uint8_t meth);
+    void Preset(size_t index);
+    void InstallKeyPreview();
+
+    DialogService& dialogs_;
+    WindowOptions options_;
+    TwipPlacement placement_;
+    WindowState state_;
+    FileDialogSettings cdiag_;
+    std::array<QImage, 3> btn_img_;
+    WalkSession session_;
+    WindowControls c_;
+    WindowMenus m_;
+    StatusPanels* mf_status_ = nullptr;
+    QList<QKeySequence> menuKeys_;
+    std::unique_ptr<GlyphCache> glyphs_;
+    std::unique_ptr<ParameterFields> fields_;
+    std::unique_ptr<TransferCommand> transfer_;
+    bool loaded_ = false;
+    int32_t resizeEvents_ = 0;
+};
+
+}  // namespace glimmet
