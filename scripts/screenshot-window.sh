@@ -12,12 +12,16 @@ if [ -z "$bin" ]; then
   bin="$root/build/window/glimmet"
 fi
 mkdir -p "$(dirname "$out")"
+# The caption joins the minor number and the revision: version 1.1.12 shows as "v.1.112".
+version=$(sed -n 's/^project(Glimmet VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+IFS=. read -r major minor revision <<<"$version"
+caption="Glimmet, v.$major.$minor$revision by Tovask."
 # Inside the virtual server: start the window, give it time to paint, grab it by its caption.
 xvfb-run --auto-servernum --server-args="-screen 0 1024x700x24 -dpi 96" bash -c '
   QT_QPA_PLATFORM=xcb "$1" &
   pid=$!
   sleep 3
-  import -window "Glimmet, v.1.112 by Tovask." "$2"
+  import -window "$3" "$2"
   kill "$pid"
-' _ "$bin" "$out"
+' _ "$bin" "$out" "$caption"
 echo "Screenshot: $out"
