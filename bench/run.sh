@@ -24,7 +24,8 @@ best_of_five() {
   local best=""
   for _ in 1 2 3 4 5; do
     local t
-    t=$( { /usr/bin/time -f "%e" "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -n 1)
+    /usr/bin/time -f "%e" -o "$work/time" "$@" >/dev/null 2>&1
+    t=$(tail -n 1 "$work/time")
     if [ -z "$best" ] || awk "BEGIN{exit !($t < $best)}"; then best=$t; fi
   done
   echo "$best"
@@ -46,6 +47,7 @@ picture="$work/p4096.jpg"
 convert -size 4096x4096 -seed 7 plasma:fractal "$picture"
 decoded_kb=$((4096 * 4096 * 4 / 1024))
 for args in "-o $work/o.bmp" "-f text -o $work/o.bmp" "--html $work/o4096.htm"; do
-  peak=$( { /usr/bin/time -f "%M" "$batch" -q $args "$picture" >/dev/null 2>/dev/null; } 2>&1 | tail -n 1)
+  /usr/bin/time -f "%M" -o "$work/peak" "$batch" -q $args "$picture" >/dev/null 2>&1
+  peak=$(tail -n 1 "$work/peak")
   echo "glimmet-batch $args: peak ${peak} KB = $(awk "BEGIN{printf \"%.2f\", $peak / $decoded_kb}") x the decoded picture (target: below 3)"
 done

@@ -35,6 +35,7 @@ std::string_view FailureText(WalkFailure failure) {
         case WalkFailure::CounterOverflow:
             return interaction_texts::kWalkCounterOverflow;
         case WalkFailure::None:
+        case WalkFailure::Stopped:  // the program is ending: nothing to tell
             break;
     }
     return {};

@@ -36,6 +36,8 @@ void TransferWalkHost::Yield() {
     sinceYield_.restart();
 }
 
+bool TransferWalkHost::StopRequested() const { return session_.exitRequested; }
+
 void TransferWalkHost::SetStatus(const std::string& text) {
     if (!session_.exitRequested) status_.SetPanelText(1, QString::fromStdString(text));
 }

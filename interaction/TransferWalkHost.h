@@ -24,6 +24,8 @@ class TransferWalkHost final : public WalkHost {
     int32_t YieldCheckInterval() const override { return pacing_.checkInterval; }
     bool YieldDue() override;
     void Yield() override;
+    // The user ended the program during the yield: the walk ends at once.
+    bool StopRequested() const override;
     void SetStatus(const std::string& text) override;
     void PageWritten() override;
     void PageIncomplete(int64_t lostLines, const std::string& reason) override;

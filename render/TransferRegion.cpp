@@ -197,6 +197,10 @@ bool Walk::Sample(int32_t x, int32_t y) {
         if (ports_.host.YieldDue()) {
             ports_.page.Flush();
             ports_.host.Yield();
+            if (ports_.host.StopRequested()) {
+                outcome_.failure = WalkFailure::Stopped;
+                return false;
+            }
         }
     }
     // b, c. Count the sample; every multiple of the interval shows progress.

@@ -17,6 +17,7 @@ enum class WalkFailure {
     CoordinateOverflow,  // a mark's position or size beyond 16 bits
     LoopOverflow,        // advancing x or y past 32767 or -32768
     CounterOverflow,     // the sample counter or the character index past its width
+    Stopped,             // the host asked to stop during a yield
 };
 
 struct WalkOutcome {

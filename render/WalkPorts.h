@@ -41,6 +41,9 @@ class WalkHost {
     virtual bool YieldDue() = 0;
     // Runs pending events; any handler, a second walk included, may run inside it.
     virtual void Yield() = 0;
+    // Asked after every yield: true ends the walk at once, with nothing more drawn, written or
+    // shown (the user is ending the program).
+    virtual bool StopRequested() const { return false; }
     virtual void SetStatus(const std::string& text) = 0;
     // The export's page is complete on disk.
     virtual void PageWritten() = 0;

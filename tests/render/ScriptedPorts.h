@@ -55,9 +55,11 @@ class ScriptedHost final : public WalkHost {
     std::vector<std::string> statuses;
     int yields = 0;
     int pagesWritten = 0;
+    bool stop = false;
     std::vector<std::pair<int64_t, std::string>> incomplete;
     bool YieldDue() override { return true; }
     void Yield() override { between(++yields); }
+    bool StopRequested() const override { return stop; }
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     void PageWritten() override { ++pagesWritten; }
     void PageIncomplete(int64_t lost, const std::string& reason) override {

@@ -83,6 +83,20 @@ TEST(WalkConcurrency, ColumnStepOfZeroDuringTheWalkEndsItWithAnError) {
     EXPECT_NE(rig.host.statuses.back(), render_texts::kDone);
 }
 
+TEST(WalkConcurrency, StopDuringAYieldEndsTheWalkWithNothingMoreDrawnOrWritten) {
+    Rig rig;
+    RenderState live;
+    live.FillMode = kFillPage;
+    live.PagePath = "p.htm";
+    rig.host.between = [&](int k) { rig.host.stop = k == 3; };
+    const auto outcome = rig.Run(live, {0, 0, 2, 1});
+    EXPECT_EQ(outcome.failure, WalkFailure::Stopped);
+    EXPECT_EQ(rig.source.reads.size(), 2u);
+    EXPECT_EQ(rig.page.files["p.htm"].size(), 7u + 2);  // the header and two samples, no closing lines
+    EXPECT_EQ(rig.host.pagesWritten, 0);
+    EXPECT_TRUE(rig.host.statuses.empty());
+}
+
 TEST(WalkConcurrency, SecondWalkInsideTheFirstRunsToItsEndThenTheFirstGoesOn) {
     Rig rig;
     RenderState live;
