@@ -27,8 +27,12 @@ void ShowFileDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) 
     QFileDialog dialog(QApplication::activeWindow(), settings.DialogTitle, settings.InitDir,
                        QtDialogService::QtFilter(settings.Filter));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(settings.DefaultExt);
+    // No check that a file to open exists and no question before replacing one: the commands decide.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The default extension is written as a filter entry ("BMP|*.bmp"); its first three characters
+    // are what a name typed without an extension gets.
+    dialog.setDefaultSuffix(settings.DefaultExt.left(3));
     if (!settings.FileName.isEmpty()) dialog.selectFile(settings.FileName);
     settings.FileName.clear();
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

@@ -1,6 +1,7 @@
 #include "window/MF.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLocale>
@@ -8,6 +9,14 @@
 #include <QPixmap>
 
 #include "GlimmetVersion.h"
+#include "files/FileDialogDefaults.h"
+#include "files/HtmlExportCommand.h"
+#include "files/OpenCommand.h"
+#include "files/PictureDrop.h"
+#include "files/SaveCommand.h"
+#include "interaction/MouseArguments.h"
+#include "interaction/SelectionDrag.h"
+#include "interaction/SourceSelection.h"
 #include "interaction/TransferCommand.h"
 #include "platform/ChangeField.h"
 #include "platform/FrameBox.h"
@@ -60,16 +69,18 @@ MF::MF(DialogService& dialogs, const WindowOptions& options)
 
     glyphs_ = std::make_unique<GlyphCache>(OutputFont());
     const QLocale locale = QLocale::system();
-    fields_ = std::make_unique<ParameterFields>(state_, static_cast<ParameterFieldView&>(*this),
-                                                locale.decimalPoint().toStdString(),
+    formFields_ = std::make_unique<FormFields>(c_, *mf_status_, [this] { fill_as_text_Click(); });
+    fields_ = std::make_unique<ParameterFields>(state_, *formFields_, locale.decimalPoint().toStdString(),
                                                 locale.groupSeparator().toStdString());
-    transfer_ = std::make_unique<TransferCommand>(
-        TransferParts{state_, *c_.source_pic, *c_.out_pic, *c_.txt_fill, placement_, *mf_status_, dialogs_,
-                      *glyphs_, session_, options_.pacing});
+    CreateCommands();
     for (size_t i = 0; i < btn_img_.size(); ++i)
         btn_img_[i] = WindowImages::ImageListEntry(static_cast<int>(i) + 1);
     setWindowIcon(QIcon(QPixmap::fromImage(WindowImages::WindowIcon())));
     c_.source_pic->SetPicture(WindowImages::StartupPicture());
+    // Every move over the source picture counts, with or without a button held.
+    c_.source_pic->setMouseTracking(true);
+    setAcceptDrops(true);
+    ApplyFileDialogDefaults(cdiag_, options_.programFolder);
 
     ConnectHandlers();
     InstallKeyPreview();
@@ -82,7 +93,28 @@ MF::MF(DialogService& dialogs, const WindowOptions& options)
 
 MF::~MF() = default;
 
+void MF::CreateCommands() {
+    surface_ = std::make_unique<FormSurface>(*this, placement_, c_);
+    transfer_ = std::make_unique<TransferCommand>(
+        TransferParts{state_, *c_.source_pic, *c_.out_pic, *c_.txt_fill, placement_, *mf_status_, dialogs_,
+                      *glyphs_, session_, options_.pacing});
+    sel_ = std::make_unique<SourceSelection>(*c_.source_pic);
+    drag_ = std::make_unique<SelectionDrag>(state_, *sel_, *c_.source_pic, *formFields_);
+    open_ = std::make_unique<OpenCommand>(cdiag_, dialogs_, state_, *c_.source_pic);
+    save_ = std::make_unique<SaveCommand>(SaveParts{cdiag_, dialogs_, state_, *c_.out_pic,
+                                                    [this] {
+                                                        pic_transfer_Click();
+                                                        return !session_.exitRequested;
+                                                    },
+                                                    [this] { Form_Resize(); }});
+    export_ = std::make_unique<HtmlExportCommand>(
+        ExportParts{cdiag_, dialogs_, state_, *c_.source_pic, [this] { pic_transfer_Click(); }});
+}
+
 void MF::ConnectHandlers() {
+    connect(m_.open, &QAction::triggered, this, &MF::open_Click);
+    connect(m_.save, &QAction::triggered, this, &MF::save_Click);
+    connect(m_.ex_HTML, &QAction::triggered, this, &MF::ex_HTML_Click);
     connect(m_.exit, &QAction::triggered, this, &MF::exit_Click);
     connect(m_.fill_as_point, &QAction::triggered, this, &MF::fill_as_point_Click);
     connect(m_.fill_as_circle, &QAction::triggered, this, &MF::fill_as_circle_Click);
@@ -149,7 +181,7 @@ void MF::Form_Load() {
 }
 
 void MF::Form_Resize() {
-    if (loaded_) FormLayout::Run(*this);
+    if (loaded_) FormLayout::Run(*surface_);
 }
 
 void MF::Form_KeyPress(int16_t KeyAscii) {
@@ -171,6 +203,18 @@ void MF::Form_KeyPress(int16_t KeyAscii) {
     }
 }
 
+void MF::open_Click() {
+    open_->Run();
+}
+
+void MF::save_Click() {
+    save_->Run();
+}
+
+void MF::ex_HTML_Click() {
+    export_->Run();
+}
+
 void MF::pic_transfer_Click() {
     transfer_->Run();
     // The user ended the program during the walk: now that the last walk is over, the window goes.
@@ -183,6 +227,35 @@ void MF::pic_transfer_MouseDown(int16_t) {
 
 void MF::pic_transfer_MouseUp(int16_t) {
     c_.pic_transfer->SetPicture(btn_img_[0]);
+}
+
+void MF::source_pic_MouseDown(int16_t Button, float, float) {
+    drag_->MouseDown(Button);
+}
+
+void MF::source_pic_MouseMove(int16_t Button, float X, float Y) {
+    drag_->MouseMove(Button, X, Y);
+}
+
+void MF::source_pic_MouseUp(int16_t Button, float, float) {
+    drag_->MouseUp(Button);
+}
+
+bool MF::SourceMouse(QEvent* event) {
+    const auto mouse = MouseArguments::Of(*event, c_.source_pic->Border());
+    if (!mouse) return false;
+    switch (mouse->action) {
+        case MouseAction::Down:
+            source_pic_MouseDown(mouse->Button, mouse->X, mouse->Y);
+            break;
+        case MouseAction::Move:
+            source_pic_MouseMove(mouse->Button, mouse->X, mouse->Y);
+            break;
+        case MouseAction::Up:
+            source_pic_MouseUp(mouse->Button, mouse->X, mouse->Y);
+            break;
+    }
+    return true;
 }
 
 void MF::FillCommand(int16_t mode) {
@@ -258,6 +331,7 @@ void MF::exit_Click() {
 }
 
 bool MF::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.source_pic && SourceMouse(event)) return true;
     if (event->type() == QEvent::ShortcutOverride) {
         // A menu key wins over the field's own use of it (Ctrl+X ends the program, it does not cut).
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -294,6 +368,17 @@ void MF::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void MF::dragEnterEvent(QDragEnterEvent* event) {
+    if (!PictureDrop::File(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MF::dropEvent(QDropEvent* event) {
+    const QString file = PictureDrop::File(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    open_->OpenFile(file);
+}
+
 float MF::TwipsWidth() const {
     return static_cast<float>(frameGeometry().width()) * options_.metrics.TwipsPerPixelX;
 }
@@ -313,84 +398,6 @@ void MF::SetTwipsSize(float width, float height) {
     resize(target);
     // A hidden window gets its resize event only when shown; the layout follows the size at once.
     if (resizeEvents_ == before && size() == target) Form_Resize();
-}
-
-void MF::SetHeight(float twips) {
-    SetTwipsSize(TwipsWidth(), twips);
-}
-
-QWidget* MF::LayoutWidget(LayoutControl control) const {
-    switch (control) {
-        case LayoutControl::Action:
-            return c_.action;
-        case LayoutControl::SourcePic:
-            return c_.source_pic;
-        case LayoutControl::OutPic:
-            return c_.out_pic;
-        case LayoutControl::BackPic:
-            return c_.backpic;
-    }
-    return nullptr;
-}
-
-float MF::ControlWidth(LayoutControl control) const {
-    return placement_.Rect(LayoutWidget(control)).Width;
-}
-float MF::ControlHeight(LayoutControl control) const {
-    return placement_.Rect(LayoutWidget(control)).Height;
-}
-float MF::ControlTop(LayoutControl control) const {
-    return placement_.Rect(LayoutWidget(control)).Top;
-}
-float MF::ControlLeft(LayoutControl control) const {
-    return placement_.Rect(LayoutWidget(control)).Left;
-}
-void MF::SetControlLeft(LayoutControl control, float twips) {
-    placement_.SetLeft(LayoutWidget(control), twips);
-}
-void MF::SetControlTop(LayoutControl control, float twips) {
-    placement_.SetTop(LayoutWidget(control), twips);
-}
-void MF::SetControlWidth(LayoutControl control, float twips) {
-    placement_.SetWidth(LayoutWidget(control), twips);
-}
-void MF::SetControlHeight(LayoutControl control, float twips) {
-    placement_.SetHeight(LayoutWidget(control), twips);
-}
-void MF::SetControlVisible(LayoutControl control, bool visible) {
-    LayoutWidget(control)->setVisible(visible);
-}
-
-ChangeField* MF::FieldWidget(ParameterField field) const {
-    switch (field) {
-        case ParameterField::XStep:
-            return c_.txt_xstep;
-        case ParameterField::YStep:
-            return c_.txt_ystep;
-        case ParameterField::Zoom:
-            return c_.txt_zoom;
-        case ParameterField::Red:
-            return c_.r_txt;
-        case ParameterField::Green:
-            return c_.g_txt;
-        case ParameterField::Blue:
-            return c_.b_txt;
-        case ParameterField::Fill:
-            return c_.txt_fill;
-    }
-    return nullptr;
-}
-
-std::string MF::FieldText(ParameterField field) const {
-    return FieldWidget(field)->text().toStdString();
-}
-
-void MF::SetFieldText(ParameterField field, const std::string& text) {
-    FieldWidget(field)->SetText(QString::fromStdString(text));
-}
-
-void MF::ShowTextFillMode(const std::string& fillText) {
-    mf_status_->SetPanelText(2, Text(t::kFillModePanel[3]) + QString::fromStdString(fillText));
 }
 
 }  // namespace glimmet

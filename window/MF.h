@@ -11,7 +11,8 @@
 #include "params/ParameterFields.h"
 #include "platform/DialogService.h"
 #include "platform/TwipPlacement.h"
-#include "window/FormLayout.h"
+#include "window/FormFields.h"
+#include "window/FormSurface.h"
 #include "window/WindowControls.h"
 #include "window/WindowMenus.h"
 #include "window/WindowOptions.h"
@@ -21,13 +22,19 @@ namespace glimmet {
 
 class ChangeField;
 class GlyphCache;
+class HtmlExportCommand;
+class OpenCommand;
+class SaveCommand;
+class SelectionDrag;
+class SourceSelection;
 class StatusPanels;
 class TransferCommand;
 
 // The one window of the program. Its handlers keep the names of the events they answer; handlers call
 // one another directly. Key preview is on: every typed character reaches Form_KeyPress before the
-// control with the focus gets it. The window's state lives here for the whole run.
-class MF final : public QMainWindow, private LayoutSurface, private ParameterFieldView {
+// control with the focus gets it. The window's state lives here for the whole run. A picture file
+// dropped onto the window opens as the open command would open it.
+class MF final : public QMainWindow {
     Q_OBJECT
   public:
     MF(DialogService& dialogs, const WindowOptions& options);
@@ -40,9 +47,18 @@ class MF final : public QMainWindow, private LayoutSurface, private ParameterFie
     // A typed character: Enter transfers, capital Q, W and E run the presets.
     void Form_KeyPress(int16_t KeyAscii);
 
+    void open_Click();
+    void save_Click();
+    void ex_HTML_Click();
+
     void pic_transfer_Click();
     void pic_transfer_MouseDown(int16_t Button);
     void pic_transfer_MouseUp(int16_t Button);
+
+    // The mouse over the source picture; X and Y in its inner pixels (Button as MouseArguments says).
+    void source_pic_MouseDown(int16_t Button, float X, float Y);
+    void source_pic_MouseMove(int16_t Button, float X, float Y);
+    void source_pic_MouseUp(int16_t Button, float X, float Y);
 
     void fill_as_point_Click();
     void fill_as_circle_Click();
@@ -84,32 +100,14 @@ class MF final : public QMainWindow, private LayoutSurface, private ParameterFie
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
-    // LayoutSurface
-    bool Minimised() const override { return isMinimized(); }
-    float Width() const override { return TwipsWidth(); }
-    float Height() const override { return TwipsHeight(); }
-    void SetHeight(float twips) override;
-    QWidget* LayoutWidget(LayoutControl control) const;
-    float ControlWidth(LayoutControl control) const override;
-    float ControlHeight(LayoutControl control) const override;
-    float ControlTop(LayoutControl control) const override;
-    float ControlLeft(LayoutControl control) const override;
-    void SetControlLeft(LayoutControl control, float twips) override;
-    void SetControlTop(LayoutControl control, float twips) override;
-    void SetControlWidth(LayoutControl control, float twips) override;
-    void SetControlHeight(LayoutControl control, float twips) override;
-    void SetControlVisible(LayoutControl control, bool visible) override;
-
-    // ParameterFieldView
-    ChangeField* FieldWidget(ParameterField field) const;
-    std::string FieldText(ParameterField field) const override;
-    void SetFieldText(ParameterField field, const std::string& text) override;
-    void FillAsText() override { fill_as_text_Click(); }
-    void ShowTextFillMode(const std::string& fillText) override;
-
+    void CreateCommands();
     void ConnectHandlers();
+    // The source picture's mouse events go to its three handlers.
+    bool SourceMouse(QEvent* event);
     void FillCommand(int16_t mode);
     void MethodCommand(uint8_t meth);
     void Preset(size_t index);
@@ -127,8 +125,15 @@ class MF final : public QMainWindow, private LayoutSurface, private ParameterFie
     StatusPanels* mf_status_ = nullptr;
     QList<QKeySequence> menuKeys_;
     std::unique_ptr<GlyphCache> glyphs_;
+    std::unique_ptr<FormFields> formFields_;
     std::unique_ptr<ParameterFields> fields_;
     std::unique_ptr<TransferCommand> transfer_;
+    std::unique_ptr<SourceSelection> sel_;
+    std::unique_ptr<SelectionDrag> drag_;
+    std::unique_ptr<OpenCommand> open_;
+    std::unique_ptr<SaveCommand> save_;
+    std::unique_ptr<HtmlExportCommand> export_;
+    std::unique_ptr<FormSurface> surface_;
     bool loaded_ = false;
     int32_t resizeEvents_ = 0;
 };

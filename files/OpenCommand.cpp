@@ -1,0 +1,43 @@
+#include "files/OpenCommand.h"
+
+#include "files/FileText.h"
+#include "files/FilesTexts.h"
+#include "platform/PictureLoader.h"
+#include "platform/SourcePictureBox.h"
+
+namespace glimmet {
+
+namespace {
+
+namespace t = files_texts;
+
+QString Why(const PictureLoad& load) {
+    std::string_view kind = t::kCannotRead;
+    if (load.error == PictureLoadError::NotAPicture) kind = t::kNotAPicture;
+    if (load.error == PictureLoadError::Damaged) kind = t::kDamaged;
+    QString why = FileText(kind);
+    if (!load.detail.isEmpty()) why += QStringLiteral("\n") + FileText(t::kReason) + load.detail;
+    return why + QStringLiteral("\n") + FileText(t::kOpenKeepsPicture);
+}
+
+}  // namespace
+
+void OpenCommand::Run() {
+    dialogs_.ShowOpen(cdiag_);
+    OpenFile(cdiag_.FileName);
+}
+
+bool OpenCommand::OpenFile(const QString& path) {
+    state_.FilePath = path.toStdString();
+    if (path.isEmpty()) return false;
+    const PictureLoad load = LoadPictureFile(path);
+    if (load.error != PictureLoadError::None) {
+        dialogs_.MsgBox(FileFailure(t::kOpenFailed, path, Why(load)), MessageButtons::Ok,
+                        MessageIcon::Critical, FileText(t::kAppTitle));
+        return false;
+    }
+    source_.SetPicture(load.image);
+    return true;
+}
+
+}  // namespace glimmet

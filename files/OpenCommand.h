@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/DialogService.h"
+#include "window/WindowState.h"
+
+namespace glimmet {
+
+class SourcePictureBox;
+
+// The command open_Click: asks for a file with the window's dialog and shows the picture in the
+// source picture box at its natural size. The selection, the output picture and every parameter stay
+// as they were. A file that cannot be read as a picture (missing, unreadable, not a picture, damaged
+// or truncated) is refused with a message that names it and says why; the picture shown before stays.
+class OpenCommand {
+  public:
+    OpenCommand(FileDialogSettings& cdiag, DialogService& dialogs, WindowState& state,
+                SourcePictureBox& source)
+        : cdiag_(cdiag), dialogs_(dialogs), state_(state), source_(source) {}
+
+    // open_Click: the open dialog, then OpenFile with its name (also an empty one, after a cancel).
+    void Run();
+    // Steps 2 and 3: FilePath becomes `path`; a non-empty path is loaded. Also what a file dropped
+    // onto the window does. Returns true when a picture was loaded.
+    bool OpenFile(const QString& path);
+
+  private:
+    FileDialogSettings& cdiag_;
+    DialogService& dialogs_;
+    WindowState& state_;
+    SourcePictureBox& source_;
+};
+
+}  // namespace glimmet

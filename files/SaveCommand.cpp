@@ -1,0 +1,34 @@
+#include "files/SaveCommand.h"
+
+#include "files/FileText.h"
+#include "files/FilesTexts.h"
+#include "platform/BitmapWriter.h"
+#include "platform/PictureBox.h"
+
+namespace glimmet {
+
+namespace t = files_texts;
+
+void SaveCommand::Run() {
+    // 1, 2.
+    parts_.output.SetAutoRedraw(true);
+    if (!parts_.transfer()) return;
+    // 3, 4.
+    parts_.dialogs.ShowSave(parts_.cdiag);
+    const QString path = parts_.cdiag.FileName;
+    if (path.isEmpty()) return;
+    // 5.
+    parts_.state.FilePath = path.toStdString();
+    QString reason;
+    if (!SaveBitmap(parts_.output.Image(), path, &reason)) {
+        const QString why = FileText(t::kReason) + reason + QStringLiteral("\n") + FileText(t::kNothingSaved);
+        parts_.dialogs.MsgBox(FileFailure(t::kSaveFailed, path, why), MessageButtons::Ok,
+                              MessageIcon::Critical, FileText(t::kAppTitle));
+        return;
+    }
+    // 6, 7.
+    parts_.output.Cls();
+    parts_.layout();
+}
+
+}  // namespace glimmet
