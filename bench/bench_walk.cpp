@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "bench/BenchPicture.h"
 #include "platform/GlyphCache.h"
 #include "platform/ImagePixelSource.h"
 #include "platform/OutputFont.h"
@@ -17,19 +18,9 @@ namespace {
 
 constexpr int kSide = 1024;
 
-// A busy picture: every pixel different from the key, so every sample is marked.
-QImage Picture() {
-    QImage image(kSide, kSide, QImage::Format_RGB32);
-    for (int y = 0; y < kSide; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kSide; ++x) row[x] = qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0x7F);
-    }
-    return image;
-}
-
 // Never yields: the window's own yield pacing is measured by its own benchmark.
 class QuietHost final : public WalkHost {
-public:
+  public:
     int32_t YieldCheckInterval() const override { return 64; }
     bool YieldDue() override { return false; }
     void Yield() override {}
@@ -39,7 +30,7 @@ public:
 };
 
 void Walk(benchmark::State& state, int16_t fillMode, int16_t step) {
-    const QImage picture = Picture();
+    const QImage picture = bench::BusyPicture(kSide);
     QImage output(kSide * step + 1, kSide * step + 1, QImage::Format_RGB32);
     output.fill(Qt::black);
     GlyphCache glyphs(OutputFont());
@@ -52,7 +43,8 @@ void Walk(benchmark::State& state, int16_t fillMode, int16_t step) {
     live.FillMode = fillMode;
     live.Xst = step;
     live.Yst = step;
-    const Region region{0, 0, static_cast<int16_t>((kSide - 1) * step), static_cast<int16_t>((kSide - 1) * step)};
+    const Region region{0, 0, static_cast<int16_t>((kSide - 1) * step),
+                        static_cast<int16_t>((kSide - 1) * step)};
     for (auto _ : state) {
         benchmark::DoNotOptimize(TransferRegion(live, region, "Текст", ports));
     }

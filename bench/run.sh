@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-release}
 "$root/scripts/deps.sh" jp2a imagemagick time
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DGLIMMET_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target bench_walk glimmet-batch >/dev/null
+cmake --build "$build" -j"$(nproc)" --target bench_walk bench_window glimmet-batch >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -30,6 +30,9 @@ best_of_five() {
   done
   echo "$best"
 }
+
+echo "== transfer of a 1024 x 1024 selection through the real window (offscreen)"
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" 2>/dev/null
 
 echo "== HTML export: glimmet-batch against jp2a --colors --html (best of 5)"
 for side in 1024 2048; do
