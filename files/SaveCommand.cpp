@@ -26,8 +26,12 @@ void SaveCommand::Run() {
                               MessageIcon::Critical, FileText(t::kAppTitle));
         return;
     }
-    // 6, 7.
+    // 6. The output picture is left empty: the saved rendering sits in the retained image, which a
+    // clear with AutoRedraw off would keep as the background of every later transfer.
+    parts_.output.SetAutoRedraw(true);
     parts_.output.Cls();
+    parts_.output.SetAutoRedraw(false);
+    // 7.
     parts_.layout();
 }
 

@@ -1,0 +1,328 @@
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include "files/FilesTexts.h"
+#include "interaction/InteractionTexts.h"
+#include "platform/ChangeField.h"
+#include "platform/PictureBox.h"
+#include "platform/SourcePictureBox.h"
+#include "platform/StatusPanels.h"
+#include "platform/TwipPlacement.h"
+#include "render/RenderTexts.h"
+#include "tests/window/WindowTestSupport.h"
+
+using namespace glimmet;
+
+namespace {
+
+QString U(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Every pixel tells its position: red = 4x, green = 5y, blue 90.
+QImage Pattern(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb((4 * x) % 256, (5 * y) % 256, 90));
+    }
+    return image;
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+}  // namespace
+
+// Open, save, the HTML export and a dropped file, through the real window with scripted dialogs.
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<test::ScriptedDialogService> dialogs_;
+    std::unique_ptr<MF> window_;
+
+    QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
+    SourcePictureBox* Source() { return window_->findChild<SourcePictureBox*>("source_pic"); }
+    PictureBox* Out() { return window_->findChild<PictureBox*>("out_pic"); }
+    ChangeField* Field(const char* name) { return window_->findChild<ChangeField*>(name); }
+    // Writes `picture` as `name` in `format` and opens it through the open command.
+    QString OpenPicture(const QImage& picture, const char* name, const char* format) {
+        const QString path = Path(name);
+        if (!picture.save(path, format)) qFatal("cannot write %s", name);
+        dialogs_->chosenFile = path;
+        window_->open_Click();
+        return path;
+    }
+    QStringList Messages() {
+        QStringList texts;
+        for (const auto& message : dialogs_->messages) texts << message.text;
+        return texts;
+    }
+    void Export(const QString& page) {
+        dialogs_->chosenFile = page;
+        window_->ex_HTML_Click();
+    }
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        dialogs_ = std::make_unique<test::ScriptedDialogService>();
+        window_ = std::make_unique<MF>(*dialogs_, test::TestOptions());
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() {
+        window_.reset();
+        dialogs_.reset();
+        dir_.reset();
+    }
+
+    void dialogSettingsAtStart() {
+        FileDialogSettings& cdiag = window_->Dialog();
+        QCOMPARE(cdiag.DialogTitle, U("Выберите нужное изображение"));
+        QCOMPARE(cdiag.Filter, QStringLiteral(" BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
+        QCOMPARE(cdiag.DefaultExt, QStringLiteral("BMP|*.bmp"));
+        QCOMPARE(cdiag.InitDir, QStringLiteral("/tmp"));
+        QVERIFY(cdiag.FileName.isEmpty());
+    }
+
+    void openReadsEveryFormat() {
+        const ShapeRect before = Source()->Selection();
+        for (const char* format : {"BMP", "PNG", "JPEG"}) {
+            const QString name = QStringLiteral("picture.%1").arg(QString::fromLatin1(format).toLower());
+            const QString path = OpenPicture(Pattern(64, 48), name.toLatin1().constData(), format);
+            QCOMPARE(Source()->Picture().size(), QSize(64, 48));
+            QCOMPARE(window_->State().FilePath, path.toStdString());
+        }
+        // JPEG is lossy; the lossless ones arrive exactly.
+        OpenPicture(Pattern(64, 48), "exact.png", "PNG");
+        QCOMPARE(Source()->Picture(), Pattern(64, 48));
+        QVERIFY(dialogs_->messages.empty());
+        QCOMPARE(Source()->Selection().Left, before.Left);
+        QCOMPARE(Source()->Selection().Width, before.Width);
+        QCOMPARE(window_->Status().PanelText(1), U("Жду ваших дейстивий."));
+
+        // A cancel loads nothing but empties FilePath.
+        dialogs_->chosenFile.clear();
+        window_->open_Click();
+        QCOMPARE(Source()->Picture(), Pattern(64, 48));
+        QVERIFY(window_->State().FilePath.empty());
+    }
+
+    void openRefusesDamagedAndMissingFiles() {
+        OpenPicture(Pattern(64, 48), "good.bmp", "BMP");
+        const QByteArray whole = Read(Path("good.bmp"));
+        QFile cut(Path("cut.bmp"));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(whole.left(whole.size() / 2));
+        cut.close();
+        for (const QString& bad : {Path("cut.bmp"), Path("missing.bmp")}) {
+            dialogs_->messages.clear();
+            dialogs_->chosenFile = bad;
+            window_->open_Click();
+            QCOMPARE(dialogs_->messages.size(), size_t{1});
+            const auto& message = dialogs_->messages[0];
+            QVERIFY2(message.text.startsWith(U(files_texts::kOpenFailed)), qPrintable(message.text));
+            QVERIFY(message.text.contains(bad));
+            QCOMPARE(message.icon, MessageIcon::Critical);
+            QCOMPARE(Source()->Picture(), Pattern(64, 48));
+        }
+        QVERIFY(dialogs_->messages[0].text.contains(U(files_texts::kCannotRead)));
+        dialogs_->messages.clear();
+        dialogs_->chosenFile = Path("cut.bmp");
+        window_->open_Click();
+        QVERIFY(dialogs_->messages[0].text.contains(U(files_texts::kDamaged)));
+    }
+
+    void droppedFileOpens() {
+        const QString path = Path("dropped.png");
+        QVERIFY(Pattern(30, 20).save(path, "PNG"));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &drop);
+        QCOMPARE(Source()->Picture(), Pattern(30, 20));
+        QCOMPARE(window_->State().FilePath, path.toStdString());
+
+        QMimeData text;
+        text.setText(QStringLiteral("not a file"));
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        refused.setAccepted(false);
+        QCoreApplication::sendEvent(window_.get(), &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+
+    void saveWritesABitmapWhateverTheName() {
+        OpenPicture(Pattern(64, 48), "source.png", "PNG");
+        Source()->SetSelection({5, 4, 20, 10});
+        const TwipRect area = window_->Placement().Rect(Out());
+        for (const char* name : {"out.jpg", "out.BMP", "plain"}) {
+            dialogs_->messages.clear();
+            dialogs_->chosenFile = Path(name);
+            window_->save_Click();
+            // The size message first, then nothing more.
+            QCOMPARE(Messages(), QStringList{U("Размеры выделенной области:  20: 10")});
+            const QByteArray saved = Read(Path(name));
+            QVERIFY2(saved.startsWith("BM"), name);
+            const QImage image = QImage::fromData(saved, "BMP");
+            QCOMPARE(image.size(), QSize(21, 11));
+            // Start-up comparison: not equal to blue, so every sample shows its own colour.
+            QCOMPARE(image.pixel(0, 0) & 0xFFFFFF, Pattern(64, 48).pixel(5, 4) & 0xFFFFFF);
+            QCOMPARE(image.pixel(20, 10) & 0xFFFFFF, Pattern(64, 48).pixel(25, 14) & 0xFFFFFF);
+            QCOMPARE(window_->State().FilePath, Path(name).toStdString());
+            // Cleared and given the whole output area again.
+            QCOMPARE(window_->Placement().Rect(Out()).Width, area.Width);
+            QCOMPARE(Out()->Shown().pixel(0, 0) & 0xFFFFFF, 0u);
+        }
+        // Saving over an existing file replaces it.
+        Source()->SetSelection({0, 0, 3, 2});
+        dialogs_->chosenFile = Path("out.jpg");
+        window_->save_Click();
+        QCOMPARE(QImage::fromData(Read(Path("out.jpg")), "BMP").size(), QSize(4, 3));
+
+        // A cancel stops after the rendering, which stays on screen.
+        const std::string before = window_->State().FilePath;
+        dialogs_->chosenFile.clear();
+        window_->save_Click();
+        QCOMPARE(window_->State().FilePath, before);
+        QCOMPARE(Out()->InnerSize(), QSize(4, 3));
+        QCOMPARE(Out()->Shown().pixel(0, 0) & 0xFFFFFF, Pattern(64, 48).pixel(0, 0) & 0xFFFFFF);
+    }
+
+    void saveReportsAWriteFailure() {
+        OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
+        Source()->SetSelection({5, 4, 20, 10});
+        const QString target = Path("no-such-folder/out.bmp");
+        dialogs_->chosenFile = target;
+        window_->save_Click();
+        QCOMPARE(dialogs_->messages.size(), size_t{2});
+        const auto& message = dialogs_->messages[1];
+        QVERIFY2(message.text.startsWith(U(files_texts::kSaveFailed)), qPrintable(message.text));
+        QVERIFY(message.text.contains(target));
+        QVERIFY(message.text.contains(U(files_texts::kNothingSaved)));
+        QCOMPARE(message.icon, MessageIcon::Critical);
+        QVERIFY(!QFile::exists(target));
+        // The rendering stays for another try.
+        QCOMPARE(Out()->InnerSize(), QSize(21, 11));
+    }
+
+    void exportTwiceAppendsTwoWholePages() {
+        OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
+        Source()->SetSelection({2, 3, 4, 2});  // 5 columns, 3 rows
+        const QString page = Path("page.htm");
+        Export(page);
+        Export(page);
+        const QString expected = U(interaction_texts::kPageWritten);
+        QCOMPARE(dialogs_->messages.size(), size_t{4});
+        for (size_t i : {size_t{0}, size_t{2}}) {
+            QCOMPARE(dialogs_->messages[i].text, U("Вы действительно хотите записать рисунок в файл?"));
+            QCOMPARE(dialogs_->messages[i].buttons, MessageButtons::YesNo);
+            QCOMPARE(dialogs_->messages[i].icon, MessageIcon::None);
+            QCOMPARE(dialogs_->messages[i].title, QStringLiteral("HTML module"));
+            QCOMPARE(dialogs_->messages[i + 1].text, expected);
+            QCOMPARE(dialogs_->messages[i + 1].icon, MessageIcon::Information);
+            QCOMPARE(dialogs_->messages[i + 1].title, QStringLiteral("HTML module"));
+        }
+        const QString text = QString::fromUtf8(Read(page));
+        QCOMPARE(text.count(QStringLiteral("<HTML>\r\n")), 2);
+        QCOMPARE(text.count(QStringLiteral("</HTML>\r\n")), 2);
+        QCOMPARE(text.count(QStringLiteral("\r\n")), 2 * (7 + 3 * (5 + 1) + 5));
+        QVERIFY(text.endsWith(QStringLiteral("</Body>\r\n</HTML>\r\n")));
+        QCOMPARE(window_->State().render.FillMode, int16_t{5});
+        QCOMPARE(window_->State().render.PagePath, page.toStdString());
+        QCOMPARE(window_->Dialog().Filter, QStringLiteral("BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
+        QCOMPARE(window_->Status().PanelText(1), U(render_texts::kDone));
+        QCOMPARE(window_->Status().PanelText(2), U("Точки"));
+        QCOMPARE(Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
+    }
+
+    void exportRefusedOrCancelled() {
+        // No: nothing changes but the hidden outline.
+        dialogs_->answer = MessageAnswer::No;
+        Export(Path("page.htm"));
+        QCOMPARE(window_->State().render.FillMode, int16_t{1});
+        QCOMPARE(Source()->BorderStyle(), SourcePictureBox::kNoOutline);
+        QCOMPARE(window_->Dialog().Filter, QStringLiteral(" BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
+        // Yes, then a cancelled dialog: fill mode 5 and the page filter stay.
+        dialogs_->answer = MessageAnswer::Yes;
+        Export(QString());
+        QCOMPARE(window_->State().render.FillMode, int16_t{5});
+        QCOMPARE(window_->Dialog().Filter, QStringLiteral("HTML|*.htm"));
+        QVERIFY(window_->State().render.PagePath.empty());
+        QVERIFY(!QFile::exists(Path("page.htm")));
+        QCOMPARE(dialogs_->messages.size(), size_t{2});
+    }
+
+    void exportReportsAnUnwritablePageFile() {
+        Source()->SetSelection({2, 3, 4, 2});
+        const QSize before = Out()->InnerSize();
+        const QString page = Path("no-such-folder/page.htm");
+        Export(page);
+        QCOMPARE(dialogs_->messages.size(), size_t{2});
+        const auto& message = dialogs_->messages[1];
+        QVERIFY2(message.text.startsWith(U(files_texts::kPageFileFailed)), qPrintable(message.text));
+        QVERIFY(message.text.contains(page));
+        QCOMPARE(message.title, QStringLiteral("HTML module"));
+        QCOMPARE(message.icon, MessageIcon::Critical);
+        // Nothing drawn, no transfer.
+        QCOMPARE(Out()->InnerSize(), before);
+        QCOMPARE(window_->Status().PanelText(1), U("Жду ваших дейстивий."));
+    }
+
+    void pageModeNeverWritesIntoAPictureFile() {
+        const QString page = Path("page.htm");
+        Source()->SetSelection({2, 3, 4, 2});
+        Export(page);
+        const QByteArray pageAfterExport = Read(page);
+        const QString picture = OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
+        const QByteArray pictureBytes = Read(picture);
+        QCOMPARE(window_->State().FilePath, picture.toStdString());
+        window_->pic_transfer_Click();
+        QCOMPARE(Read(picture), pictureBytes);
+        // The page got one more whole page instead.
+        QCOMPARE(QString::fromUtf8(Read(page)).count(QStringLiteral("<HTML>\r\n")), 2);
+        QVERIFY(Read(page).size() > pageAfterExport.size());
+        QCOMPARE(dialogs_->messages.back().text, U(interaction_texts::kPageWritten));
+    }
+
+    void savedBitmapEqualsTheBatchCommand() {
+        const QString picture = OpenPicture(Pattern(64, 48), "source.png", "PNG");
+        Source()->SetSelection({5, 4, 30, 20});
+        Field("txt_xstep")->SetText(QStringLiteral("2"));
+        Field("txt_zoom")->SetText(QStringLiteral("3"));
+        Field("r_txt")->SetText(QStringLiteral("60"));
+        Field("g_txt")->SetText(QStringLiteral("100"));
+        Field("b_txt")->SetText(QStringLiteral("90"));
+        window_->method_greater_Click();
+        window_->fill_as_circle_Click();
+        dialogs_->chosenFile = Path("window.bmp");
+        window_->save_Click();
+
+        QProcess batch;
+        batch.start(QStringLiteral(GLIMMET_BATCH),
+                    {"-q", "--region", "5,4,30,20", "--step", "2,1", "--zoom", "3", "--key", "60,100,90",
+                     "--compare", "greater", "--fill", "circles", "--output", Path("batch.bmp"), picture});
+        QVERIFY(batch.waitForFinished(60000));
+        QCOMPARE(batch.exitCode(), 0);
+        const QImage fromWindow(Path("window.bmp"));
+        const QImage fromBatch(Path("batch.bmp"));
+        QCOMPARE(fromWindow.size(), QSize(91, 61));
+        QCOMPARE(fromWindow.convertToFormat(QImage::Format_RGB32),
+                 fromBatch.convertToFormat(QImage::Format_RGB32));
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "tst_FileCommands.moc"
