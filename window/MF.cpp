@@ -207,6 +207,10 @@ void MF::open_Click() {
     open_->Run();
 }
 
+void MF::OpenFile(const QString& path) {
+    open_->OpenFile(path);
+}
+
 void MF::save_Click() {
     save_->Run();
 }
@@ -376,7 +380,7 @@ void MF::dropEvent(QDropEvent* event) {
     const QString file = PictureDrop::File(event->mimeData());
     if (file.isEmpty()) return;
     event->acceptProposedAction();
-    open_->OpenFile(file);
+    OpenFile(file);
 }
 
 float MF::TwipsWidth() const {

@@ -48,6 +48,9 @@ class MF final : public QMainWindow {
     void Form_KeyPress(int16_t KeyAscii);
 
     void open_Click();
+    // Opens `path` as open_Click opens the file chosen in the dialog: a dropped file, or the one the
+    // desktop hands to the program when a picture is opened with it.
+    void OpenFile(const QString& path);
     void save_Click();
     void ex_HTML_Click();
 

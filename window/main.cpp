@@ -12,5 +12,8 @@ int main(int argc, char* argv[]) {
     options.programFolder = QCoreApplication::applicationDirPath();
     glimmet::MF window(dialogs, options);
     window.show();
+    // The desktop entry passes the picture the user opened with the program.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) window.OpenFile(arguments.at(1));
     return QApplication::exec();
 }
