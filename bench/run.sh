@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-release}
 "$root/scripts/deps.sh" jp2a imagemagick time
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DGLIMMET_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target bench_walk bench_window glimmet-batch >/dev/null
+cmake --build "$build" -j"$(nproc)" --target bench_walk bench_window glimmet-batch >/dev/null 2>&1
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
