@@ -15,7 +15,8 @@ struct SaveParts {
     DialogService& dialogs;
     WindowState& state;
     PictureBox& output;  // out_pic
-    // pic_transfer_Click; false when the program is ending and nothing more may happen.
+    // The transfer; false when it failed (the user has been told) or the program is ending: the
+    // save goes no further.
     std::function<bool()> transfer;
     std::function<void()> layout;  // Form_Resize
 };

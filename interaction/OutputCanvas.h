@@ -8,15 +8,13 @@
 namespace glimmet {
 
 class PictureBox;
-struct WalkSession;
 
 // Draws a walk's marks on the output picture box, into whichever image the box draws into at the
 // moment of each mark: a transfer started during the walk may clear, resize or switch the box, and the
-// marks still to come must land in its current image, never in a replaced one. Draws nothing once the
-// user has ended the program.
+// marks still to come must land in its current image, never in a replaced one.
 class OutputCanvas final : public MarkCanvas {
   public:
-    OutputCanvas(PictureBox& box, GlyphCache& glyphs, const WalkSession& session);
+    OutputCanvas(PictureBox& box, GlyphCache& glyphs);
 
     void Point(int32_t x, int32_t y, uint32_t colour) override;
     void Circle(int32_t cx, int32_t cy, int32_t radius, uint32_t colour) override;
@@ -24,11 +22,10 @@ class OutputCanvas final : public MarkCanvas {
     void Character(int32_t x, int32_t y, std::string_view glyph, uint32_t colour) override;
 
   private:
-    // False when nothing is to be drawn any more.
-    bool Ready();
+    // Points the canvas at the box's current image.
+    void Follow();
 
     PictureBox& box_;
-    const WalkSession& session_;
     RasterCanvas raster_;
     uint64_t generation_ = 0;
     QImage* target_ = nullptr;

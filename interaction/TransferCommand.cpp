@@ -4,7 +4,6 @@
 
 #include "interaction/InteractionTexts.h"
 #include "interaction/OutputCanvas.h"
-#include "interaction/SessionPageWriter.h"
 #include "interaction/TransferWalkHost.h"
 #include "params/NumberRules.h"
 #include "platform/DialogService.h"
@@ -12,6 +11,7 @@
 #include "platform/SourcePictureBox.h"
 #include "platform/TwipPlacement.h"
 #include "render/OutputSize.h"
+#include "render/PageFile.h"
 #include "render/TransferRegion.h"
 
 namespace glimmet {
@@ -48,7 +48,7 @@ QString TransferCommand::SizeMessage(float width, float height) {
            Text(interaction_texts::kSizeSeparator) + QString::fromStdString(Str(height));
 }
 
-void TransferCommand::Run() {
+bool TransferCommand::Run() {
     WindowState& state = parts_.state;
     // 1, 2.
     parts_.source.SetBorderStyle(SourcePictureBox::kNoOutline);
@@ -58,7 +58,7 @@ void TransferCommand::Run() {
         const ShapeRect sel = parts_.source.Selection();
         parts_.dialogs.MsgBox(SizeMessage(sel.Width, sel.Height), MessageButtons::Ok, MessageIcon::None,
                               Text(interaction_texts::kAppTitle));
-        if (parts_.session.exitRequested) return;
+        if (parts_.session.exitRequested) return false;
     }
     // 4. Checked before either side is set: a size the platform cannot give is refused as a whole.
     {
@@ -70,13 +70,13 @@ void TransferCommand::Run() {
         const int64_t height = TwipsToPixels(size.height, metrics.TwipsPerPixelY);
         if (width > kMaxOutputSide || height > kMaxOutputSide || width * height > kMaxOutputPixels) {
             Fail(interaction_texts::kOutputTooLarge);
-            return;
+            return false;
         }
         parts_.placement.SetWidth(&parts_.output, size.width);
         parts_.placement.SetHeight(&parts_.output, size.height);
         if (width > 0 && height > 0 && parts_.output.DrawTarget()->isNull()) {
             Fail(interaction_texts::kOutputNotAllocated);
-            return;
+            return false;
         }
     }
     // 5.
@@ -89,23 +89,24 @@ void TransferCommand::Run() {
     const auto x0 = RoundToInt16(sel.Left);
     if (!y1 || !x1 || !y0 || !x0) {
         Fail(interaction_texts::kBoundsOverflow);
-        return;
+        return false;
     }
     // 7.
-    OutputCanvas canvas(parts_.output, parts_.glyphs, parts_.session);
+    OutputCanvas canvas(parts_.output, parts_.glyphs);
     TransferWalkHost host(parts_.pacing, parts_.status, parts_.output, parts_.dialogs, parts_.session);
-    SessionPageWriter page(parts_.session);
+    PageFile page;
     WalkPorts ports{parts_.source, canvas, host, page};
     ++parts_.session.running;
     const WalkOutcome outcome = TransferRegion(state.render, Region{*x0, *y0, *x1, *y1}, fillText, ports);
     --parts_.session.running;
-    if (parts_.session.exitRequested) return;
+    if (parts_.session.exitRequested) return false;
     if (!outcome.Completed()) {
         Fail(FailureText(outcome.failure));
-        return;
+        return false;
     }
     // 8, 9.
     Restore();
+    return true;
 }
 
 void TransferCommand::Restore() {

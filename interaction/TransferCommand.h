@@ -46,7 +46,8 @@ class TransferCommand {
 
     explicit TransferCommand(const TransferParts& parts) : parts_(parts) {}
 
-    void Run();
+    // True when the walk completed; false after a failure (already shown) or an exit.
+    bool Run();
 
     // The size message for a selection of `width` x `height`.
     static QString SizeMessage(float width, float height);

@@ -23,11 +23,10 @@ TransferWalkHost::TransferWalkHost(TransferPacing pacing, StatusPanels& status, 
 }
 
 bool TransferWalkHost::YieldDue() {
-    return !session_.exitRequested && sinceYield_.elapsed() >= pacing_.yieldMs;
+    return sinceYield_.elapsed() >= pacing_.yieldMs;
 }
 
 void TransferWalkHost::Yield() {
-    if (session_.exitRequested) return;
     if (sinceRepaint_.elapsed() >= pacing_.repaintMs) {
         output_.update();
         sinceRepaint_.restart();
@@ -36,20 +35,20 @@ void TransferWalkHost::Yield() {
     sinceYield_.restart();
 }
 
-bool TransferWalkHost::StopRequested() const { return session_.exitRequested; }
+bool TransferWalkHost::StopRequested() const {
+    return session_.exitRequested;
+}
 
 void TransferWalkHost::SetStatus(const std::string& text) {
-    if (!session_.exitRequested) status_.SetPanelText(1, QString::fromStdString(text));
+    status_.SetPanelText(1, QString::fromStdString(text));
 }
 
 void TransferWalkHost::PageWritten() {
-    if (session_.exitRequested) return;
     dialogs_.MsgBox(Text(interaction_texts::kPageWritten), MessageButtons::Ok, MessageIcon::Information,
                     Text(interaction_texts::kPageTitle));
 }
 
 void TransferWalkHost::PageIncomplete(int64_t lostLines, const std::string& reason) {
-    if (session_.exitRequested) return;
     QString text = Text(interaction_texts::kPageIncomplete) + QString::number(lostLines);
     if (!reason.empty())
         text += QStringLiteral("\n") + Text(interaction_texts::kPageIncompleteReason) +

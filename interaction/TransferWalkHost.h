@@ -15,7 +15,7 @@ class StatusPanels;
 
 // The walk's host in the window: yields to the window's event loop at the pace of TransferPacing,
 // repaints the output picture now and then, shows the status in panel 1 and the export's messages.
-// After the user ended the program it neither yields nor shows anything.
+// When the user ends the program during a yield, the walk stops right there.
 class TransferWalkHost final : public WalkHost {
   public:
     TransferWalkHost(TransferPacing pacing, StatusPanels& status, QWidget& output, DialogService& dialogs,

@@ -101,12 +101,8 @@ void MF::CreateCommands() {
     sel_ = std::make_unique<SourceSelection>(*c_.source_pic);
     drag_ = std::make_unique<SelectionDrag>(state_, *sel_, *c_.source_pic, *formFields_);
     open_ = std::make_unique<OpenCommand>(cdiag_, dialogs_, state_, *c_.source_pic);
-    save_ = std::make_unique<SaveCommand>(SaveParts{cdiag_, dialogs_, state_, *c_.out_pic,
-                                                    [this] {
-                                                        pic_transfer_Click();
-                                                        return !session_.exitRequested;
-                                                    },
-                                                    [this] { Form_Resize(); }});
+    save_ = std::make_unique<SaveCommand>(SaveParts{
+        cdiag_, dialogs_, state_, *c_.out_pic, [this] { return Transfer(); }, [this] { Form_Resize(); }});
     export_ = std::make_unique<HtmlExportCommand>(
         ExportParts{cdiag_, dialogs_, state_, *c_.source_pic, [this] { pic_transfer_Click(); }});
 }
@@ -220,9 +216,14 @@ void MF::ex_HTML_Click() {
 }
 
 void MF::pic_transfer_Click() {
-    transfer_->Run();
+    Transfer();
+}
+
+bool MF::Transfer() {
+    const bool completed = transfer_->Run();
     // The user ended the program during the walk: now that the last walk is over, the window goes.
     if (session_.exitRequested && session_.running == 0) close();
+    return completed;
 }
 
 void MF::pic_transfer_MouseDown(int16_t) {

@@ -107,6 +107,8 @@ class MF final : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // pic_transfer_Click for callers that go on only after a completed transfer.
+    bool Transfer();
     void CreateCommands();
     void ConnectHandlers();
     // The source picture's mouse events go to its three handlers.

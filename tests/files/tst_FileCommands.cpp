@@ -218,6 +218,17 @@ class FileCommandsTest : public QObject {
         QCOMPARE(Out()->InnerSize(), QSize(21, 11));
     }
 
+    void saveStopsAfterAFailedTransfer() {
+        OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
+        Source()->SetSelection({40000, 4, 20, 10});  // bounds beyond 16 bits
+        const QString target = Path("out.bmp");
+        dialogs_->chosenFile = target;
+        window_->save_Click();
+        QCOMPARE(dialogs_->messages.size(), size_t{2});  // the size, then the failure; no dialog after it
+        QCOMPARE(dialogs_->messages[1].icon, MessageIcon::Critical);
+        QVERIFY(!QFile::exists(target));
+    }
+
     void exportTwiceAppendsTwoWholePages() {
         OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
         Source()->SetSelection({2, 3, 4, 2});  // 5 columns, 3 rows
