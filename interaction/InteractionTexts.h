@@ -18,6 +18,11 @@ inline constexpr std::string_view kPageTitle = "HTML module";
 inline constexpr std::string_view kPageIncomplete = "Страница записана не полностью: потеряно строк: ";
 inline constexpr std::string_view kPageIncompleteReason = "Причина: ";
 
+// A transfer in the export's fill mode before any page file was chosen (its dialog was cancelled).
+inline constexpr std::string_view kNoPageFile =
+    "Перенос невозможен: файл HTML-страницы не выбран. Выберите его командой «Экспорт в HTML» или "
+    "выберите другой способ заполнения.";
+
 // Failures of a transfer. Each is followed by nothing else; the program goes on.
 inline constexpr std::string_view kBoundsOverflow =
     "Перенос невозможен: границы выделенной области выходят за пределы от -32768 до 32767.";

@@ -50,6 +50,12 @@ QString TransferCommand::SizeMessage(float width, float height) {
 
 bool TransferCommand::Run() {
     WindowState& state = parts_.state;
+    // The export's fill mode stays after a cancelled export dialog; with no page file chosen yet
+    // there is nowhere to write, and the user is told before anything is drawn.
+    if (state.render.FillMode == kFillPage && state.render.PagePath.empty()) {
+        Fail(interaction_texts::kNoPageFile);
+        return false;
+    }
     // 1, 2.
     parts_.source.SetBorderStyle(SourcePictureBox::kNoOutline);
     parts_.output.Cls();

@@ -242,6 +242,18 @@ class TransferTest : public QObject {
         QCOMPARE(probe.passes(), 3);  // no yield after the exit
     }
 
+    void pageModeWithoutAPageFileSaysSoAndChangesNothing() {
+        MF& w = Open(Plain(20, 20, qRgb(1, 1, 1)));
+        Select(0, 0, 5, 5);
+        // As after an export whose dialog was cancelled: the outline hidden, the page mode on.
+        w.Controls().source_pic->SetBorderStyle(SourcePictureBox::kNoOutline);
+        w.State().render.FillMode = kFillPage;
+        w.pic_transfer_Click();
+        QCOMPARE(dialogs_->messages.size(), size_t{1});
+        QCOMPARE(dialogs_->messages[0].text, U(interaction_texts::kNoPageFile));
+        QCOMPARE(w.Controls().source_pic->BorderStyle(), SourcePictureBox::kDottedOutline);
+    }
+
     void failuresAreReportedAndTheWindowGoesOn_data() {
         QTest::addColumn<QRectF>("selection");
         QTest::addColumn<QString>("zoom");
