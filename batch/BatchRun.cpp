@@ -60,7 +60,7 @@ std::string WalkMessage(WalkFailure failure) {
 
 // Where marks go when no output picture is wanted.
 class NullCanvas final : public MarkCanvas {
-public:
+  public:
     void Point(int32_t, int32_t, uint32_t) override {}
     void Circle(int32_t, int32_t, int32_t, uint32_t) override {}
     void Box(int32_t, int32_t, int32_t, int32_t, uint32_t) override {}
