@@ -22,10 +22,6 @@ namespace glimmet {
 
 namespace {
 
-// The largest output picture the command allocates: 16384 pixels a side and 1 GiB.
-constexpr int64_t kMaxOutputSide = 16384;
-constexpr int64_t kMaxOutputPixels = int64_t{1} << 28;
-
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "%s: %s\n", batch_texts::kProgram.data(), message.c_str());
     return status;
@@ -103,10 +99,11 @@ int RunBatch(const BatchOptions& o) {
                                                   kStandardTwipsPerPixel, kStandardTwipsPerPixel);
         const int64_t width = TwipsToPixels(twips.width, kStandardTwipsPerPixel);
         const int64_t height = TwipsToPixels(twips.height, kStandardTwipsPerPixel);
-        if (width > kMaxOutputSide || height > kMaxOutputSide || width * height > kMaxOutputPixels) {
+        if (!OutputSizeAllowed(width, height)) {
             return Fail(batch_texts::kExitArguments,
                         "the output picture would be " + std::to_string(width) + " x " +
-                            std::to_string(height) + " pixels; at most 16384 a side and 268435456 in all");
+                            std::to_string(height) + " pixels; at most " + std::to_string(kMaxOutputSide) +
+                            " a side and " + std::to_string(kMaxOutputPixels) + " in all");
         }
         output = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
         if (output.isNull()) return Fail(batch_texts::kExitFile, "not enough memory for the output picture");

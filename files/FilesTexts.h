@@ -15,8 +15,6 @@ inline constexpr std::string_view kDefaultExt = "BMP|*.bmp";
 inline constexpr std::string_view kPageFilter = "HTML|*.htm";
 inline constexpr std::string_view kPictureFilter = "BMP |*.bmp| JPEG |*.jpg| GIF |*.gif";
 
-inline constexpr std::string_view kAppTitle = "Glimmet";
-
 // Open: the label, the file name in quotes, then why.
 inline constexpr std::string_view kOpenFailed = "Не удалось открыть рисунок:\n";
 inline constexpr std::string_view kCannotRead = "Файл не читается.";
@@ -26,11 +24,8 @@ inline constexpr std::string_view kOpenKeepsPicture = "Показанный ри
 // Save: the label, the file name in quotes, then the system's reason.
 inline constexpr std::string_view kSaveFailed = "Не удалось сохранить рисунок:\n";
 inline constexpr std::string_view kNothingSaved = "Файл не записан.";
-// Between a message and the system's reason.
-inline constexpr std::string_view kReason = "Причина: ";
 
 // The HTML export.
-inline constexpr std::string_view kExportTitle = "HTML module";
 inline constexpr std::string_view kExportQuestion = "Вы действительно хотите записать рисунок в файл?";
 // The chosen page file cannot be opened for appending: the label, the file name, the reason.
 inline constexpr std::string_view kPageFileFailed = "Не удалось открыть файл для дописывания:\n";

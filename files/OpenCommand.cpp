@@ -1,7 +1,8 @@
 #include "files/OpenCommand.h"
 
-#include "files/FileText.h"
+#include "files/FileFailure.h"
 #include "files/FilesTexts.h"
+#include "platform/MessageTexts.h"
 #include "platform/PictureLoader.h"
 #include "platform/SourcePictureBox.h"
 
@@ -15,9 +16,9 @@ QString Why(const PictureLoad& load) {
     std::string_view kind = t::kCannotRead;
     if (load.error == PictureLoadError::NotAPicture) kind = t::kNotAPicture;
     if (load.error == PictureLoadError::Damaged) kind = t::kDamaged;
-    QString why = FileText(kind);
-    if (!load.detail.isEmpty()) why += QStringLiteral("\n") + FileText(t::kReason) + load.detail;
-    return why + QStringLiteral("\n") + FileText(t::kOpenKeepsPicture);
+    QString why = QtText(kind);
+    if (!load.detail.isEmpty()) why += QStringLiteral("\n") + QtText(message_texts::kReason) + load.detail;
+    return why + QStringLiteral("\n") + QtText(t::kOpenKeepsPicture);
 }
 
 }  // namespace
@@ -33,7 +34,7 @@ bool OpenCommand::OpenFile(const QString& path) {
     const PictureLoad load = LoadPictureFile(path);
     if (load.error != PictureLoadError::None) {
         dialogs_.MsgBox(FileFailure(t::kOpenFailed, path, Why(load)), MessageButtons::Ok,
-                        MessageIcon::Critical, FileText(t::kAppTitle));
+                        MessageIcon::Critical, QtText(message_texts::kAppTitle));
         return false;
     }
     source_.SetPicture(load.image);

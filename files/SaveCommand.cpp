@@ -1,8 +1,9 @@
 #include "files/SaveCommand.h"
 
-#include "files/FileText.h"
+#include "files/FileFailure.h"
 #include "files/FilesTexts.h"
 #include "platform/BitmapWriter.h"
+#include "platform/MessageTexts.h"
 #include "platform/PictureBox.h"
 
 namespace glimmet {
@@ -21,9 +22,10 @@ void SaveCommand::Run() {
     parts_.state.FilePath = path.toStdString();
     QString reason;
     if (!SaveBitmap(parts_.output.Image(), path, &reason)) {
-        const QString why = FileText(t::kReason) + reason + QStringLiteral("\n") + FileText(t::kNothingSaved);
+        const QString why =
+            QtText(message_texts::kReason) + reason + QStringLiteral("\n") + QtText(t::kNothingSaved);
         parts_.dialogs.MsgBox(FileFailure(t::kSaveFailed, path, why), MessageButtons::Ok,
-                              MessageIcon::Critical, FileText(t::kAppTitle));
+                              MessageIcon::Critical, QtText(message_texts::kAppTitle));
         return;
     }
     // 6. The output picture is left empty: the saved rendering sits in the retained image, which a

@@ -9,14 +9,11 @@ namespace glimmet::interaction_texts {
 // The size message: this label, Str of the width, ":", Str of the height.
 inline constexpr std::string_view kSizeMessage = "Размеры выделенной области: ";
 inline constexpr std::string_view kSizeSeparator = ":";
-inline constexpr std::string_view kAppTitle = "Glimmet";
 
-// The export's completion message and its title.
+// The export's completion message.
 inline constexpr std::string_view kPageWritten = "Файл успешно записан !";
-inline constexpr std::string_view kPageTitle = "HTML module";
 // The export ended with lines lost: this text, the count, then the system's reason.
 inline constexpr std::string_view kPageIncomplete = "Страница записана не полностью: потеряно строк: ";
-inline constexpr std::string_view kPageIncompleteReason = "Причина: ";
 
 // A transfer in the export's fill mode before any page file was chosen (its dialog was cancelled).
 inline constexpr std::string_view kNoPageFile =

@@ -7,7 +7,9 @@
 #include "interaction/TransferWalkHost.h"
 #include "params/NumberRules.h"
 #include "platform/DialogService.h"
+#include "platform/MessageTexts.h"
 #include "platform/PictureBox.h"
+#include "platform/QtText.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/TwipPlacement.h"
 #include "render/OutputSize.h"
@@ -17,10 +19,6 @@
 namespace glimmet {
 
 namespace {
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 std::string_view FailureText(WalkFailure failure) {
     switch (failure) {
@@ -44,8 +42,8 @@ std::string_view FailureText(WalkFailure failure) {
 }  // namespace
 
 QString TransferCommand::SizeMessage(float width, float height) {
-    return Text(interaction_texts::kSizeMessage) + QString::fromStdString(Str(width)) +
-           Text(interaction_texts::kSizeSeparator) + QString::fromStdString(Str(height));
+    return QtText(interaction_texts::kSizeMessage) + QString::fromStdString(Str(width)) +
+           QtText(interaction_texts::kSizeSeparator) + QString::fromStdString(Str(height));
 }
 
 bool TransferCommand::Run() {
@@ -63,7 +61,7 @@ bool TransferCommand::Run() {
     if (state.render.FillMode != kFillPage) {
         const ShapeRect sel = parts_.source.Selection();
         parts_.dialogs.MsgBox(SizeMessage(sel.Width, sel.Height), MessageButtons::Ok, MessageIcon::None,
-                              Text(interaction_texts::kAppTitle));
+                              QtText(message_texts::kAppTitle));
         if (parts_.session.exitRequested) return false;
     }
     // 4. Checked before either side is set: a size the platform cannot give is refused as a whole.
@@ -74,7 +72,7 @@ bool TransferCommand::Run() {
                                                  metrics.TwipsPerPixelX, metrics.TwipsPerPixelY);
         const int64_t width = TwipsToPixels(size.width, metrics.TwipsPerPixelX);
         const int64_t height = TwipsToPixels(size.height, metrics.TwipsPerPixelY);
-        if (width > kMaxOutputSide || height > kMaxOutputSide || width * height > kMaxOutputPixels) {
+        if (!OutputSizeAllowed(width, height)) {
             Fail(interaction_texts::kOutputTooLarge);
             return false;
         }
@@ -123,8 +121,8 @@ void TransferCommand::Restore() {
 
 void TransferCommand::Fail(std::string_view message) {
     Restore();
-    parts_.dialogs.MsgBox(Text(message), MessageButtons::Ok, MessageIcon::Critical,
-                          Text(interaction_texts::kAppTitle));
+    parts_.dialogs.MsgBox(QtText(message), MessageButtons::Ok, MessageIcon::Critical,
+                          QtText(message_texts::kAppTitle));
 }
 
 }  // namespace glimmet

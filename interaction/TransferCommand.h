@@ -40,10 +40,6 @@ struct TransferParts {
 // during the walk, the command does nothing more once the walk returns.
 class TransferCommand {
   public:
-    // The largest output picture: a side of 16384 pixels and 64 Mi pixels in all (256 MB per image).
-    static constexpr int64_t kMaxOutputSide = 16384;
-    static constexpr int64_t kMaxOutputPixels = int64_t{64} * 1024 * 1024;
-
     explicit TransferCommand(const TransferParts& parts) : parts_(parts) {}
 
     // True when the walk completed; false after a failure (already shown) or an exit.

@@ -5,15 +5,13 @@
 
 #include "interaction/InteractionTexts.h"
 #include "platform/DialogService.h"
+#include "platform/MessageTexts.h"
+#include "platform/QtText.h"
 #include "platform/StatusPanels.h"
 
 namespace glimmet {
 
-namespace {
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-}  // namespace
+namespace {}  // namespace
 
 TransferWalkHost::TransferWalkHost(TransferPacing pacing, StatusPanels& status, QWidget& output,
                                    DialogService& dialogs, const WalkSession& session)
@@ -44,16 +42,15 @@ void TransferWalkHost::SetStatus(const std::string& text) {
 }
 
 void TransferWalkHost::PageWritten() {
-    dialogs_.MsgBox(Text(interaction_texts::kPageWritten), MessageButtons::Ok, MessageIcon::Information,
-                    Text(interaction_texts::kPageTitle));
+    dialogs_.MsgBox(QtText(interaction_texts::kPageWritten), MessageButtons::Ok, MessageIcon::Information,
+                    QtText(message_texts::kPageTitle));
 }
 
 void TransferWalkHost::PageIncomplete(int64_t lostLines, const std::string& reason) {
-    QString text = Text(interaction_texts::kPageIncomplete) + QString::number(lostLines);
+    QString text = QtText(interaction_texts::kPageIncomplete) + QString::number(lostLines);
     if (!reason.empty())
-        text += QStringLiteral("\n") + Text(interaction_texts::kPageIncompleteReason) +
-                QString::fromStdString(reason);
-    dialogs_.MsgBox(text, MessageButtons::Ok, MessageIcon::Warning, Text(interaction_texts::kPageTitle));
+        text += QStringLiteral("\n") + QtText(message_texts::kReason) + QString::fromStdString(reason);
+    dialogs_.MsgBox(text, MessageButtons::Ok, MessageIcon::Warning, QtText(message_texts::kPageTitle));
 }
 
 }  // namespace glimmet

@@ -28,6 +28,14 @@ inline int64_t TwipsToPixels(float twips, float twipsPerPixel) {
     return pixels > 0 ? static_cast<int64_t>(pixels) : 0;
 }
 
+// The largest output picture either program draws: 16384 pixels a side and 64 Mi pixels in all
+// (256 MB at 4 bytes a pixel), far beyond what a screen shows and still safe to allocate.
+inline constexpr int64_t kMaxOutputSide = 16384;
+inline constexpr int64_t kMaxOutputPixels = int64_t{64} * 1024 * 1024;
+inline bool OutputSizeAllowed(int64_t width, int64_t height) {
+    return width <= kMaxOutputSide && height <= kMaxOutputSide && width * height <= kMaxOutputPixels;
+}
+
 // Twips per pixel at the usual 96 pixels per inch; the batch command renders as on such a screen.
 inline constexpr float kStandardTwipsPerPixel = 15.0f;
 

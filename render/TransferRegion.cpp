@@ -137,12 +137,9 @@ WalkOutcome Walk::Run() {
         for (auto line : page::kHeaderAfterTitle) AppendLine(line);
     }
 
+    // Read once more: the row step for the whole walk. Nothing ran since the check above, so it is
+    // not 0.
     const int32_t rowStep = live_.Yst;
-    if (rowStep == 0) {
-        outcome_.failure = WalkFailure::ZeroStep;
-        Finish();
-        return outcome_;
-    }
     for (int32_t y = region_.y0; rowStep > 0 ? y <= region_.y1 : y >= region_.y1;) {
         const int32_t columnStep = live_.Xst;
         if (columnStep == 0) {  // would never leave the row, skipping mode or not

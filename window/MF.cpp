@@ -24,6 +24,7 @@
 #include "platform/ImageBox.h"
 #include "platform/OutputFont.h"
 #include "platform/PictureBox.h"
+#include "platform/QtText.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
 #include "render/OutputSize.h"
@@ -36,10 +37,6 @@ namespace glimmet {
 namespace {
 
 namespace t = window_texts;
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 }  // namespace
 
@@ -166,11 +163,11 @@ void MF::Form_Load() {
     setWindowTitle(QString::fromStdString(t::Caption(kVersionMajor, kVersionMinor, kVersionRevision)));
     const std::array<QAction*, 3> presets = {m_.p111, m_.p222, m_.p333};
     for (size_t i = 0; i < presets.size(); ++i) {
-        presets[i]->setText(Text(t::kPresetCaptions[i]) + QLatin1Char('\t') + Text(t::kPresetKeys[i]));
+        presets[i]->setText(QtText(t::kPresetCaptions[i]) + QLatin1Char('\t') + QtText(t::kPresetKeys[i]));
     }
-    mf_status_->SetPanelText(1, Text(t::kWaiting));
-    mf_status_->SetPanelText(2, Text(t::kFillModePanel[0]));
-    mf_status_->SetPanelText(3, Text(t::kMethodNames[1]));
+    mf_status_->SetPanelText(1, QtText(t::kWaiting));
+    mf_status_->SetPanelText(2, QtText(t::kFillModePanel[0]));
+    mf_status_->SetPanelText(3, QtText(t::kMethodNames[1]));
     c_.pic_transfer->SetPicture(btn_img_[0]);
     c_.back_pic->SetPicture(btn_img_[2]);
     loaded_ = true;
@@ -265,7 +262,7 @@ bool MF::SourceMouse(QEvent* event) {
 
 void MF::FillCommand(int16_t mode) {
     state_.render.FillMode = mode;
-    QString panel = Text(t::kFillModePanel[static_cast<size_t>(mode - 1)]);
+    QString panel = QtText(t::kFillModePanel[static_cast<size_t>(mode - 1)]);
     if (mode == kFillText) panel += c_.txt_fill->text();
     mf_status_->SetPanelText(2, panel);
     const std::array<QAction*, 4> items = {m_.fill_as_point, m_.fill_as_circle, m_.fill_as_rect,
@@ -295,7 +292,7 @@ void MF::MethodCommand(uint8_t meth) {
                                                                 {m_.method_notequal, kMethNotEqual},
                                                                 {m_.method_invert, kMethInvert}}};
     for (const auto& [item, code] : items) item->setChecked(code == meth);
-    mf_status_->SetPanelText(3, Text(t::kMethodNames[static_cast<size_t>(meth - 1)]));
+    mf_status_->SetPanelText(3, QtText(t::kMethodNames[static_cast<size_t>(meth - 1)]));
 }
 
 void MF::method_equal_Click() {
@@ -315,7 +312,7 @@ void MF::method_invert_Click() {
 }
 
 void MF::Preset(size_t index) {
-    const QString text = Text(t::kPresetTexts[index]);
+    const QString text = QtText(t::kPresetTexts[index]);
     c_.txt_xstep->SetText(text);
     c_.txt_ystep->SetText(text);
     c_.txt_zoom->SetText(text);

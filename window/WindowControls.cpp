@@ -7,6 +7,7 @@
 #include "platform/ImageBox.h"
 #include "platform/OutputFont.h"
 #include "platform/PictureBox.h"
+#include "platform/QtText.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/SunkenBorder.h"
 #include "platform/TwipPlacement.h"
@@ -19,10 +20,6 @@ namespace glimmet {
 namespace {
 
 namespace t = window_texts;
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 TwipRect Twips(StripLayout::TwipRect r) {
     return {static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.width),
@@ -46,7 +43,7 @@ QFont Font(const char* family, int pixels, bool bold, bool italic) {
 
 ChangeField* Field(QWidget* frame, const char* name, std::string_view text, QColor background,
                    Qt::Alignment alignment) {
-    auto* field = Named(new ChangeField(Text(text), frame), name);
+    auto* field = Named(new ChangeField(QtText(text), frame), name);
     field->setAlignment(alignment | Qt::AlignVCenter);
     field->setFont(Font("Liberation Sans", 11, false, false));
     field->setStyleSheet(
@@ -67,7 +64,7 @@ WindowControls WindowControls::Create(QWidget* client, TwipPlacement& placement)
     c.out_pic->setFont(OutputFont());
     placement.Place(c.out_pic, {6480, 1080, 5700, 5640}, kSunkenBorder);
 
-    c.action = Named(new FrameBox(client, Text(t::kActionCaption), colours::kWindow, Qt::black), "action");
+    c.action = Named(new FrameBox(client, QtText(t::kActionCaption), colours::kWindow, Qt::black), "action");
     c.action->setFont(Font("DejaVu Sans", 11, true, true));
     placement.Place(c.action, {60, 0, 11535, 705});
     c.back_pic = Named(new ImageBox(c.action, colours::kWindow), "back_pic");

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/QtText.h"
 #include "window/WindowTexts.h"
 
 namespace glimmet {
@@ -12,18 +13,14 @@ namespace {
 
 namespace t = window_texts;
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QMenu* Menu(QMenuBar* bar, const char* name, std::string_view caption) {
-    QMenu* menu = bar->addMenu(Text(caption));
+    QMenu* menu = bar->addMenu(QtText(caption));
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
 
 QMenu* Submenu(QMenu* parent, const char* name, std::string_view caption) {
-    QMenu* menu = parent->addMenu(Text(caption));
+    QMenu* menu = parent->addMenu(QtText(caption));
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
@@ -32,7 +29,7 @@ QMenu* Submenu(QMenu* parent, const char* name, std::string_view caption) {
 // mark itself.
 QAction* Item(QMenu* menu, const char* name, std::string_view caption, QKeySequence shortcut,
               bool checkable) {
-    QAction* action = menu->addAction(Text(caption));
+    QAction* action = menu->addAction(QtText(caption));
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     // The window is the program's only one; its menu keys work wherever the focus is in it.

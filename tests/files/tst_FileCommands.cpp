@@ -10,6 +10,7 @@
 #include "interaction/InteractionTexts.h"
 #include "platform/ChangeField.h"
 #include "platform/PictureBox.h"
+#include "platform/QtText.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipPlacement.h"
@@ -19,10 +20,6 @@
 using namespace glimmet;
 
 namespace {
-
-QString U(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // Every pixel tells its position: red = 4x, green = 5y, blue 90.
 QImage Pattern(int width, int height) {
@@ -88,7 +85,7 @@ class FileCommandsTest : public QObject {
 
     void dialogSettingsAtStart() {
         FileDialogSettings& cdiag = window_->Dialog();
-        QCOMPARE(cdiag.DialogTitle, U("Выберите нужное изображение"));
+        QCOMPARE(cdiag.DialogTitle, QtText("Выберите нужное изображение"));
         QCOMPARE(cdiag.Filter, QStringLiteral(" BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
         QCOMPARE(cdiag.DefaultExt, QStringLiteral("BMP|*.bmp"));
         QCOMPARE(cdiag.InitDir, QStringLiteral("/tmp"));
@@ -109,7 +106,7 @@ class FileCommandsTest : public QObject {
         QVERIFY(dialogs_->messages.empty());
         QCOMPARE(Source()->Selection().Left, before.Left);
         QCOMPARE(Source()->Selection().Width, before.Width);
-        QCOMPARE(window_->Status().PanelText(1), U("Жду ваших дейстивий."));
+        QCOMPARE(window_->Status().PanelText(1), QtText("Жду ваших дейстивий."));
 
         // A cancel loads nothing but empties FilePath.
         dialogs_->chosenFile.clear();
@@ -131,16 +128,16 @@ class FileCommandsTest : public QObject {
             window_->open_Click();
             QCOMPARE(dialogs_->messages.size(), size_t{1});
             const auto& message = dialogs_->messages[0];
-            QVERIFY2(message.text.startsWith(U(files_texts::kOpenFailed)), qPrintable(message.text));
+            QVERIFY2(message.text.startsWith(QtText(files_texts::kOpenFailed)), qPrintable(message.text));
             QVERIFY(message.text.contains(bad));
             QCOMPARE(message.icon, MessageIcon::Critical);
             QCOMPARE(Source()->Picture(), Pattern(64, 48));
         }
-        QVERIFY(dialogs_->messages[0].text.contains(U(files_texts::kCannotRead)));
+        QVERIFY(dialogs_->messages[0].text.contains(QtText(files_texts::kCannotRead)));
         dialogs_->messages.clear();
         dialogs_->chosenFile = Path("cut.bmp");
         window_->open_Click();
-        QVERIFY(dialogs_->messages[0].text.contains(U(files_texts::kDamaged)));
+        QVERIFY(dialogs_->messages[0].text.contains(QtText(files_texts::kDamaged)));
     }
 
     void droppedFileOpens() {
@@ -173,7 +170,7 @@ class FileCommandsTest : public QObject {
             dialogs_->chosenFile = Path(name);
             window_->save_Click();
             // The size message first, then nothing more.
-            QCOMPARE(Messages(), QStringList{U("Размеры выделенной области:  20: 10")});
+            QCOMPARE(Messages(), QStringList{QtText("Размеры выделенной области:  20: 10")});
             const QByteArray saved = Read(Path(name));
             QVERIFY2(saved.startsWith("BM"), name);
             const QImage image = QImage::fromData(saved, "BMP");
@@ -209,9 +206,9 @@ class FileCommandsTest : public QObject {
         window_->save_Click();
         QCOMPARE(dialogs_->messages.size(), size_t{2});
         const auto& message = dialogs_->messages[1];
-        QVERIFY2(message.text.startsWith(U(files_texts::kSaveFailed)), qPrintable(message.text));
+        QVERIFY2(message.text.startsWith(QtText(files_texts::kSaveFailed)), qPrintable(message.text));
         QVERIFY(message.text.contains(target));
-        QVERIFY(message.text.contains(U(files_texts::kNothingSaved)));
+        QVERIFY(message.text.contains(QtText(files_texts::kNothingSaved)));
         QCOMPARE(message.icon, MessageIcon::Critical);
         QVERIFY(!QFile::exists(target));
         // The rendering stays for another try.
@@ -235,10 +232,10 @@ class FileCommandsTest : public QObject {
         const QString page = Path("page.htm");
         Export(page);
         Export(page);
-        const QString expected = U(interaction_texts::kPageWritten);
+        const QString expected = QtText(interaction_texts::kPageWritten);
         QCOMPARE(dialogs_->messages.size(), size_t{4});
         for (size_t i : {size_t{0}, size_t{2}}) {
-            QCOMPARE(dialogs_->messages[i].text, U("Вы действительно хотите записать рисунок в файл?"));
+            QCOMPARE(dialogs_->messages[i].text, QtText("Вы действительно хотите записать рисунок в файл?"));
             QCOMPARE(dialogs_->messages[i].buttons, MessageButtons::YesNo);
             QCOMPARE(dialogs_->messages[i].icon, MessageIcon::None);
             QCOMPARE(dialogs_->messages[i].title, QStringLiteral("HTML module"));
@@ -254,8 +251,8 @@ class FileCommandsTest : public QObject {
         QCOMPARE(window_->State().render.FillMode, int16_t{5});
         QCOMPARE(window_->State().render.PagePath, page.toStdString());
         QCOMPARE(window_->Dialog().Filter, QStringLiteral("BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
-        QCOMPARE(window_->Status().PanelText(1), U(render_texts::kDone));
-        QCOMPARE(window_->Status().PanelText(2), U("Точки"));
+        QCOMPARE(window_->Status().PanelText(1), QtText(render_texts::kDone));
+        QCOMPARE(window_->Status().PanelText(2), QtText("Точки"));
         QCOMPARE(Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
     }
 
@@ -283,13 +280,13 @@ class FileCommandsTest : public QObject {
         Export(page);
         QCOMPARE(dialogs_->messages.size(), size_t{2});
         const auto& message = dialogs_->messages[1];
-        QVERIFY2(message.text.startsWith(U(files_texts::kPageFileFailed)), qPrintable(message.text));
+        QVERIFY2(message.text.startsWith(QtText(files_texts::kPageFileFailed)), qPrintable(message.text));
         QVERIFY(message.text.contains(page));
         QCOMPARE(message.title, QStringLiteral("HTML module"));
         QCOMPARE(message.icon, MessageIcon::Critical);
         // Nothing drawn, no transfer.
         QCOMPARE(Out()->InnerSize(), before);
-        QCOMPARE(window_->Status().PanelText(1), U("Жду ваших дейстивий."));
+        QCOMPARE(window_->Status().PanelText(1), QtText("Жду ваших дейстивий."));
     }
 
     void pageModeNeverWritesIntoAPictureFile() {
@@ -305,7 +302,7 @@ class FileCommandsTest : public QObject {
         // The page got one more whole page instead.
         QCOMPARE(QString::fromUtf8(Read(page)).count(QStringLiteral("<HTML>\r\n")), 2);
         QVERIFY(Read(page).size() > pageAfterExport.size());
-        QCOMPARE(dialogs_->messages.back().text, U(interaction_texts::kPageWritten));
+        QCOMPARE(dialogs_->messages.back().text, QtText(interaction_texts::kPageWritten));
     }
 
     void savedBitmapEqualsTheBatchCommand() {

@@ -5,6 +5,7 @@
 #include "platform/ChangeField.h"
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
+#include "platform/QtText.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
 #include "resources/WindowImages.h"
@@ -13,10 +14,6 @@
 using namespace glimmet;
 
 namespace {
-
-QString U(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // A picture whose every pixel tells its own position: red = x, green = y, blue 7. Far from the
 // reference blue, so every sample passes the start-up comparison (not equal).
@@ -110,7 +107,7 @@ class TransferTest : public QObject {
         Select(selection.x(), selection.y(), selection.width(), selection.height());
         Field("txt_zoom")->SetText(zoom);
         w.pic_transfer_Click();
-        QCOMPARE(dialogs_->messages.at(0).text, U(interaction_texts::kSizeMessage) + message);
+        QCOMPARE(dialogs_->messages.at(0).text, QtText(interaction_texts::kSizeMessage) + message);
         const TwipRect out = w.Placement().Rect(Out());
         QCOMPARE(QSizeF(out.Width, out.Height), twips);
         QCOMPARE(Out()->InnerSize(), pixels);
@@ -208,8 +205,8 @@ class TransferTest : public QObject {
         });
         w.pic_transfer_Click();
         QCOMPARE(dialogs_->messages.size(), size_t{2});
-        QCOMPARE(dialogs_->messages[0].text, U(interaction_texts::kSizeMessage) + " 40: 0");
-        QCOMPARE(dialogs_->messages[1].text, U(interaction_texts::kSizeMessage) + " 60: 2");
+        QCOMPARE(dialogs_->messages[0].text, QtText(interaction_texts::kSizeMessage) + " 40: 0");
+        QCOMPARE(dialogs_->messages[1].text, QtText(interaction_texts::kSizeMessage) + " 60: 2");
         // The output keeps the size of the inner transfer; the outer one went on drawing into it at the
         // zoom of the moment.
         QCOMPARE(Out()->InnerSize(), QSize(181, 7));
@@ -250,7 +247,7 @@ class TransferTest : public QObject {
         w.State().render.FillMode = kFillPage;
         w.pic_transfer_Click();
         QCOMPARE(dialogs_->messages.size(), size_t{1});
-        QCOMPARE(dialogs_->messages[0].text, U(interaction_texts::kNoPageFile));
+        QCOMPARE(dialogs_->messages[0].text, QtText(interaction_texts::kNoPageFile));
         QCOMPARE(w.Controls().source_pic->BorderStyle(), SourcePictureBox::kDottedOutline);
     }
 
@@ -260,10 +257,11 @@ class TransferTest : public QObject {
         QTest::addColumn<int>("xStep");
         QTest::addColumn<QString>("message");
         QTest::newRow("bounds beyond 16 bits")
-            << QRectF(40000, 0, 5, 5) << "1" << 1 << U(interaction_texts::kBoundsOverflow);
+            << QRectF(40000, 0, 5, 5) << "1" << 1 << QtText(interaction_texts::kBoundsOverflow);
         QTest::newRow("output too large")
-            << QRectF(0, 0, 333, 47) << "100" << 1 << U(interaction_texts::kOutputTooLarge);
-        QTest::newRow("step of 0") << QRectF(0, 0, 5, 5) << "1" << 0 << U(interaction_texts::kWalkZeroStep);
+            << QRectF(0, 0, 333, 47) << "100" << 1 << QtText(interaction_texts::kOutputTooLarge);
+        QTest::newRow("step of 0") << QRectF(0, 0, 5, 5) << "1" << 0
+                                   << QtText(interaction_texts::kWalkZeroStep);
     }
     void failuresAreReportedAndTheWindowGoesOn() {
         QFETCH(QRectF, selection);
