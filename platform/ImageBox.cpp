@@ -1,5 +1,7 @@
 #include "platform/ImageBox.h"
 
+#include <utility>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,7 +48,15 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     const int16_t button = ButtonValue(event->button());
     if (button == 0) return;
     emit MouseUp(button);
-    if (button == 1 && rect().contains(event->position().toPoint())) emit Click();
+    const bool doubleClick = std::exchange(releaseEndsDoubleClick_, false);
+    if (button == 1 && !doubleClick && rect().contains(event->position().toPoint())) emit Click();
+}
+
+void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int16_t button = ButtonValue(event->button());
+    if (button == 0) return;
+    releaseEndsDoubleClick_ = button == 1;
+    emit MouseDown(button);
 }
 
 }  // namespace glimmet

@@ -28,10 +28,14 @@ class ImageBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double click: a press, but its release is no click (one click, one
+    // transfer, as the platform's picture boxes do it).
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     QColor background_;
     QImage picture_;
+    bool releaseEndsDoubleClick_ = false;
 };
 
 }  // namespace glimmet

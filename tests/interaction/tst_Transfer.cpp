@@ -176,6 +176,14 @@ class TransferTest : public QObject {
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(button->Picture(), WindowImages::ImageListEntry(1));
         QCOMPARE(dialogs_->messages.size(), size_t{1});
+        // A double click (press, release, double-click press, release) is one click: one more
+        // transfer, not two.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseDClick(button, Qt::LeftButton);
+        QCOMPARE(button->Picture(), WindowImages::ImageListEntry(2));
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QCOMPARE(button->Picture(), WindowImages::ImageListEntry(1));
+        QCOMPARE(dialogs_->messages.size(), size_t{2});
     }
 
     void handlerBetweenTwoSamplesChangesTheSamplesStillToCome() {
