@@ -22,11 +22,10 @@ void HtmlExportCommand::Run() {
     parts_.dialogs.ShowSave(parts_.cdiag);
     const QString path = parts_.cdiag.FileName;
     if (path.isEmpty()) return;
-    // 6.
+    // 6, 7. The page path changes only to a file that can be appended to, so a refused file leaves
+    // the last good page in place.
     parts_.state.FilePath = path.toStdString();
-    parts_.state.render.PagePath = path.toStdString();
-    // 7.
-    const std::string reason = PageFile::Touch(parts_.state.render.PagePath);
+    const std::string reason = PageFile::Touch(parts_.state.FilePath);
     if (!reason.empty()) {
         const QString why = QtText(message_texts::kReason) + QString::fromStdString(reason) +
                             QStringLiteral("\n") + QtText(t::kNothingExported);
@@ -34,6 +33,7 @@ void HtmlExportCommand::Run() {
                               MessageIcon::Critical, QtText(message_texts::kPageTitle));
         return;
     }
+    parts_.state.render.PagePath = parts_.state.FilePath;
     // 8, 9.
     parts_.cdiag.Filter = QtText(t::kPictureFilter);
     parts_.transfer();

@@ -9,6 +9,9 @@ namespace glimmet {
 
 bool SaveBitmap(const QImage& image, const QString& path, QString* error) {
     QSaveFile file(path);
+    // A file that may be replaced in a folder where no new file may be made is still replaced, written
+    // in place; everywhere else a temporary file is renamed over it, so no partial file is left.
+    file.setDirectWriteFallback(true);
     const auto fail = [&](const QString& reason) {
         if (error != nullptr) *error = reason;
         return false;

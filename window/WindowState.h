@@ -16,8 +16,9 @@ struct WindowState {
     uint8_t ColRed = 0;
     uint8_t ColGreen = 0;
     uint8_t ColBlue = 255;
-    // The last picture file opened or saved. Kept apart from render.PagePath, so that a transfer in
-    // the page fill mode never appends a page to a picture file.
+    // The last file name taken from the file dialog: a picture opened or saved, or a page chosen.
+    // Walks never write to it: they append to render.PagePath, which only a page file the export
+    // could open takes, so a transfer in the page fill mode never appends to a picture file.
     std::string FilePath;
     int16_t Dragging = 0;  // 0 false, -1 true: a left-button drag of the selection is under way
     int16_t MouseX = 0;    // last pointer position over the source picture, in its pixels

@@ -284,9 +284,10 @@ class FileCommandsTest : public QObject {
         QVERIFY(message.text.contains(page));
         QCOMPARE(message.title, QStringLiteral("HTML module"));
         QCOMPARE(message.icon, MessageIcon::Critical);
-        // Nothing drawn, no transfer.
+        // Nothing drawn, no transfer, and no page path to lose lines into later.
         QCOMPARE(Out()->InnerSize(), before);
         QCOMPARE(window_->Status().PanelText(1), QtText("Жду ваших дейстивий."));
+        QVERIFY(window_->State().render.PagePath.empty());
     }
 
     void pageModeNeverWritesIntoAPictureFile() {
