@@ -64,6 +64,7 @@ QString QtDialogService::QtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // QFileDialog simplifies the blanks of a filter's name anyway; they are kept in the settings.
         entries << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), parts[i + 1].trimmed());
     }
     return entries.join(QStringLiteral(";;"));
