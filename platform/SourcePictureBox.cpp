@@ -13,7 +13,7 @@ namespace {
 // Inverts every other pixel of the rectangle's outline (a dotted line in invert mode), each pixel
 // once, clipped to the image. The rectangle spans [left, right) x [top, bottom).
 void InvertDottedOutline(QImage& image, int left, int top, int right, int bottom) {
-    if (right <= left || bottom <= top) return;
+    if (image.isNull() || right <= left || bottom <= top) return;
     const auto invert = [&image](int x, int y) {
         if (x < 0 || y < 0 || x >= image.width() || y >= image.height() || ((x + y) & 1) != 0) return;
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -54,15 +54,31 @@ void SourcePictureBox::SetPicture(const QImage& picture) {
     Compose();
 }
 
+// The outline is drawn by inverting pixels, so inverting the same pixels again takes it away: moving
+// or hiding it touches only its own pixels, never the whole picture (a drag stays quick on large
+// pictures).
 void SourcePictureBox::SetSelection(const ShapeRect& rect) {
+    if (borderStyle_ == kNoOutline) {
+        selection_ = rect;
+        return;
+    }
+    InvertOutline();
     selection_ = rect;
-    if (borderStyle_ != kNoOutline) Compose();
+    InvertOutline();
+    update();
 }
 
 void SourcePictureBox::SetBorderStyle(int16_t style) {
-    if (style == borderStyle_) return;
+    if ((style != kNoOutline) != (borderStyle_ != kNoOutline)) {
+        InvertOutline();
+        update();
+    }
     borderStyle_ = style;
-    Compose();
+}
+
+void SourcePictureBox::InvertOutline() {
+    InvertDottedOutline(shown_, Round(selection_.Left), Round(selection_.Top),
+                        Round(selection_.Left + selection_.Width), Round(selection_.Top + selection_.Height));
 }
 
 int32_t SourcePictureBox::GetPixel(int32_t x, int32_t y) {
@@ -88,12 +104,7 @@ void SourcePictureBox::Compose() {
         QPainter painter(&shown_);
         painter.drawImage(0, 0, picture_);
     }
-    if (borderStyle_ != kNoOutline) {
-        const int left = Round(selection_.Left);
-        const int top = Round(selection_.Top);
-        InvertDottedOutline(shown_, left, top, Round(selection_.Left + selection_.Width),
-                            Round(selection_.Top + selection_.Height));
-    }
+    if (borderStyle_ != kNoOutline) InvertOutline();
     update();
 }
 

@@ -52,6 +52,8 @@ class SourcePictureBox : public QWidget, public PixelSource {
 
   private:
     void Compose();
+    // Inverts the pixels of the dotted outline of the current selection in the shown image.
+    void InvertOutline();
 
     QImage picture_;
     ShapeRect selection_;

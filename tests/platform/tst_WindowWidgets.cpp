@@ -102,6 +102,12 @@ class WindowWidgetsTest : public QObject {
         QCOMPARE(box.GetPixel(2, 2), 0x996633);   // the old outline is gone
         QCOMPARE(box.GetPixel(10, 0), 0xFFFFFF);  // past the picture: black inverted
         QCOMPARE(box.GetPixel(11, 0), 0);
+        box.SetBorderStyle(SourcePictureBox::kNoOutline);
+        QCOMPARE(box.GetPixel(10, 0), 0);  // hidden: the pixels are back
+        box.SetSelection({0, 0, 4, 4});
+        QCOMPARE(box.GetPixel(0, 0), 0x996633);  // and moving a hidden outline draws nothing
+        box.SetBorderStyle(SourcePictureBox::kDottedOutline);
+        QCOMPARE(box.GetPixel(0, 0), 0x6699CC);
         // A larger picture is clipped to the box.
         box.SetPicture(Plain(100, 100, qRgb(1, 2, 3)));
         QCOMPARE(box.GetPixel(19, 9), 0x030201);
