@@ -162,9 +162,6 @@ std::optional<int16_t> RoundToInt16(double value) {
 std::optional<uint8_t> RoundToUInt8(double value) {
     return RoundInto<uint8_t>(value);
 }
-std::optional<int32_t> RoundToInt32(double value) {
-    return RoundInto<int32_t>(value);
-}
 
 std::string Str(float value) {
     if (value == 0.0f) return " 0";

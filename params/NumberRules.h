@@ -28,7 +28,6 @@ double Val(std::string_view text);
 // platform's overflow; NaN and infinities overflow too.
 std::optional<int16_t> RoundToInt16(double value);
 std::optional<uint8_t> RoundToUInt8(double value);
-std::optional<int32_t> RoundToInt32(double value);
 
 // The platform's Str of a single-precision value: a blank before zero and positive values, '-'
 // before negative ones; at most 7 significant digits, trailing zeros dropped, no point for whole

@@ -13,9 +13,8 @@ namespace glimmet {
 
 namespace {
 
-// The selection rectangle of the source box at start-up, in its pixels; the prompt's frame sits just
-// inside it so the dotted outline and the white frame read as one double border.
-constexpr QRect kStartupSelection(34, 76, 333, 47);
+// The prompt's frame sits just inside the start-up selection, so the dotted outline and the white
+// frame read as one double border.
 constexpr int kPromptFrameInset = 3;
 
 // The icon is designed on a 32-unit grid and scaled; whole and half units keep it crisp at 32 pixels.
@@ -159,8 +158,8 @@ QImage WindowImages::StartupPicture() {
     image.fill(Qt::black);
     QPainter p(&image);
 
-    const QRect frame = kStartupSelection.adjusted(kPromptFrameInset, kPromptFrameInset, -kPromptFrameInset,
-                                                   -kPromptFrameInset);
+    const QRect frame = WindowImages::kStartupSelection.adjusted(kPromptFrameInset, kPromptFrameInset,
+                                                                 -kPromptFrameInset, -kPromptFrameInset);
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(Qt::NoBrush);
     // A 1-pixel pen outlines width + 1 pixels, hence the one pixel less.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 
 namespace glimmet {
 
@@ -15,6 +16,9 @@ class WindowImages {
     static constexpr int kButtonHeight = 25;
     static constexpr int kStartupWidth = 400;
     static constexpr int kStartupHeight = 200;
+    // The selection rectangle of the source box at start-up, in its pixels (510, 1140, 4995 x 705
+    // twips at design), around the start-up picture's prompt.
+    static constexpr QRect kStartupSelection{34, 76, 333, 47};
 
     // The window's 32 x 32 icon: a picture under a sampling grid with the blue key-colour swatch.
     // Transparent around the picture (ARGB32).

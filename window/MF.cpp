@@ -77,7 +77,7 @@ MF::MF(DialogService& dialogs, const WindowOptions& options)
     // Every move over the source picture counts, with or without a button held.
     c_.source_pic->setMouseTracking(true);
     setAcceptDrops(true);
-    ApplyFileDialogDefaults(cdiag_, options_.programFolder);
+    ApplyFileDialogDefaults(cdiag_);
 
     ConnectHandlers();
     InstallKeyPreview();

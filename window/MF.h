@@ -96,7 +96,6 @@ class MF final : public QMainWindow {
     FileDialogSettings& Dialog() { return cdiag_; }
     StatusPanels& Status() { return *mf_status_; }
     const WindowControls& Controls() const { return c_; }
-    const WindowMenus& Menus() const { return m_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,6 +12,7 @@
 #include "platform/SunkenBorder.h"
 #include "platform/TwipPlacement.h"
 #include "resources/StripLayout.h"
+#include "resources/WindowImages.h"
 #include "window/WindowColours.h"
 #include "window/WindowTexts.h"
 
@@ -89,8 +90,9 @@ WindowControls WindowControls::Create(QWidget* client, TwipPlacement& placement)
 
     c.source_pic = Named(new SourcePictureBox(client), "source_pic");
     placement.Place(c.source_pic, {60, 1080, 6285, 5640}, kSunkenBorder);
-    // 510, 1140, 4995 x 705 twips at design: the rectangle around the start-up picture's prompt.
-    c.source_pic->SetSelection({34, 76, 333, 47});
+    const QRect& start = WindowImages::kStartupSelection;
+    c.source_pic->SetSelection({static_cast<float>(start.x()), static_cast<float>(start.y()),
+                                static_cast<float>(start.width()), static_cast<float>(start.height())});
     return c;
 }
 

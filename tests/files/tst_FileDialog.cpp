@@ -56,7 +56,8 @@ class FileDialogTest : public QObject {
 
   private slots:
     void init() {
-        ApplyFileDialogDefaults(cdiag_, dir_.path());
+        ApplyFileDialogDefaults(cdiag_);
+        cdiag_.InitDir = dir_.path();
         questionAsked_ = false;
     }
 

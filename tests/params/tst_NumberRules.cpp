@@ -60,29 +60,15 @@ TEST(NumberRules, Rounding) {
         double value;
         std::optional<int16_t> int16;
         std::optional<uint8_t> uint8;
-        std::optional<int32_t> int32;
     } cases[] = {
-        {42.5, 42, 42, 42},
-        {43.5, 44, 44, 44},
-        {-2.5, -2, {}, -2},
-
-        {-0.5, 0, 0, 0},
-        {255.5, 256, {}, 256},
-        {254.5, 254, 254, 254},
-        {32767.5, {}, {}, 32768},
-        {-32768.5, -32768, {}, -32768},
-        {-32769, {}, {}, -32769},
-        {2147483647.5, {}, {}, {}},
-        {-2147483648.5, {}, {}, INT32_MIN},
-        {NAN, {}, {}, {}},
-        {INFINITY, {}, {}, {}},
-
+        {42.5, 42, 42},   {43.5, 44, 44},    {-2.5, -2, {}},     {-0.5, 0, 0},
+        {255.5, 256, {}}, {254.5, 254, 254}, {32767.5, {}, {}},  {-32768.5, -32768, {}},
+        {-32769, {}, {}}, {NAN, {}, {}},     {INFINITY, {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         EXPECT_EQ(RoundToInt16(c.value), c.int16);
         EXPECT_EQ(RoundToUInt8(c.value), c.uint8);
-        EXPECT_EQ(RoundToInt32(c.value), c.int32);
     }
 }
 
