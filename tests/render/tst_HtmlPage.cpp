@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -111,7 +113,10 @@ TEST(HtmlPage, PreviewThatCannotBePlacedIsDroppedButItsLineIsWritten) {
 // The real file writer: UTF-8 with a byte order mark on a new or empty file, CR LF, append only.
 class PageFileOnDisk : public ::testing::Test {
   protected:
-    std::string path = ::testing::TempDir() + "glimmet_page_test.htm";
+    // One file per test and process: ctest runs the tests side by side.
+    std::string path = ::testing::TempDir() + "glimmet_page_" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                       std::to_string(::getpid()) + ".htm";
     void SetUp() override { std::remove(path.c_str()); }
     void TearDown() override { std::remove(path.c_str()); }
     std::string Contents() const {
