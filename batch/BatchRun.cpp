@@ -28,7 +28,8 @@ int Fail(int status, const std::string& message) {
 }
 
 std::string LoadMessage(const std::string& path, const PictureLoad& load) {
-    const std::string detail = load.detail.toStdString();
+    const std::string detail =
+        load.damage ? batch_texts::DescribeDamage(load.damage) : load.detail.toStdString();
     switch (load.error) {
         case PictureLoadError::CannotOpen:
             return "cannot read '" + path + "': " + detail;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "platform/PictureDamage.h"
 
 namespace glimmet::batch_texts {
 
@@ -25,6 +28,42 @@ inline constexpr std::string_view kUsage = R"(glimmet-batch [OPTIONS] PICTURE
   -q, --quiet             no progress bar and no summary
   -h, --help; --version
 )";
+
+// What is wrong with a picture file.
+inline std::string DescribeDamage(const PictureDamage& d) {
+    const auto n = [](uint64_t value) { return std::to_string(value); };
+    switch (d.fault) {
+        case PictureFault::IsAFolder:
+            return "it is a folder, not a file";
+        case PictureFault::HeaderCut:
+            return "the file ends inside its header";
+        case PictureFault::PixelDataOutside:
+            return "the pixel data is said to start beyond the end of the file";
+        case PictureFault::PixelDataCut:
+            return "the file ends after " + n(d.first) + " of " + n(d.second) + " bytes of pixel data";
+        case PictureFault::CompressedDataCut:
+            return "the file ends inside its compressed pixel data, before the end marker";
+        case PictureFault::FrameCut:
+            return "the file ends inside its first frame";
+        case PictureFault::NoFrame:
+            return "the file holds no frame";
+        case PictureFault::UnexpectedBlock:
+            return "unexpected block " + n(d.first) + " at byte " + n(d.second);
+        case PictureFault::NoStartMarker:
+            return "the file does not start with a start-of-image marker";
+        case PictureFault::BadSegment:
+            return "invalid segment length at byte " + n(d.first);
+        case PictureFault::EndMarkerMissing:
+            return "the file ends before its end-of-image marker";
+        case PictureFault::ChunkCut:
+            return "the file ends before its closing IEND chunk";
+        case PictureFault::BadChunk:
+            return "invalid chunk length at byte " + n(d.first);
+        case PictureFault::None:
+            break;
+    }
+    return {};
+}
 
 // Exit statuses.
 inline constexpr int kExitDone = 0;

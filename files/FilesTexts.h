@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "platform/PictureDamage.h"
 
 namespace glimmet::files_texts {
 
@@ -21,6 +24,42 @@ inline constexpr std::string_view kCannotRead = "Файл не читается.
 inline constexpr std::string_view kNotAPicture = "Это не рисунок в известном программе формате.";
 inline constexpr std::string_view kDamaged = "Рисунок повреждён или обрезан.";
 inline constexpr std::string_view kOpenKeepsPicture = "Показанный рисунок остался прежним.";
+// What is wrong with a picture file, UTF-8.
+inline std::string DescribeDamage(const PictureDamage& d) {
+    const auto n = [](uint64_t value) { return std::to_string(value); };
+    switch (d.fault) {
+        case PictureFault::IsAFolder:
+            return "это папка, а не файл";
+        case PictureFault::HeaderCut:
+            return "файл обрывается в заголовке";
+        case PictureFault::PixelDataOutside:
+            return "данные точек указаны за концом файла";
+        case PictureFault::PixelDataCut:
+            return "файл обрывается после " + n(d.first) + " из " + n(d.second) + " байт данных точек";
+        case PictureFault::CompressedDataCut:
+            return "файл обрывается в сжатых данных точек, до метки конца";
+        case PictureFault::FrameCut:
+            return "файл обрывается в первом кадре";
+        case PictureFault::NoFrame:
+            return "в файле нет ни одного кадра";
+        case PictureFault::UnexpectedBlock:
+            return "неизвестный блок " + n(d.first) + " в байте " + n(d.second);
+        case PictureFault::NoStartMarker:
+            return "файл не начинается с метки начала рисунка";
+        case PictureFault::BadSegment:
+            return "неверная длина сегмента в байте " + n(d.first);
+        case PictureFault::EndMarkerMissing:
+            return "файл обрывается до метки конца рисунка";
+        case PictureFault::ChunkCut:
+            return "файл обрывается до завершающего блока IEND";
+        case PictureFault::BadChunk:
+            return "неверная длина блока в байте " + n(d.first);
+        case PictureFault::None:
+            break;
+    }
+    return {};
+}
+
 // Save: the label, the file name in quotes, then the system's reason.
 inline constexpr std::string_view kSaveFailed = "Не удалось сохранить рисунок:\n";
 inline constexpr std::string_view kNothingSaved = "Файл не записан.";

@@ -17,7 +17,8 @@ QString Why(const PictureLoad& load) {
     if (load.error == PictureLoadError::NotAPicture) kind = t::kNotAPicture;
     if (load.error == PictureLoadError::Damaged) kind = t::kDamaged;
     QString why = QtText(kind);
-    if (!load.detail.isEmpty()) why += QStringLiteral("\n") + QtText(message_texts::kReason) + load.detail;
+    const QString reason = load.damage ? QString::fromStdString(t::DescribeDamage(load.damage)) : load.detail;
+    if (!reason.isEmpty()) why += QStringLiteral("\n") + QtText(message_texts::kReason) + reason;
     return why + QStringLiteral("\n") + QtText(t::kOpenKeepsPicture);
 }
 

@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "platform/PictureLoadTexts.h"
-
 namespace glimmet {
 
 namespace {
@@ -83,7 +81,7 @@ uint64_t GifColourTableSize(uint8_t packed) {
 
 }  // namespace
 
-QString PictureIntegrity::FindDamage(const QByteArray& format, const QByteArray& data) {
+PictureDamage PictureIntegrity::FindDamage(const QByteArray& format, const QByteArray& data) {
     if (format == "bmp") return CheckBmp(data);
     if (format == "gif") return CheckGif(data);
     if (format == "jpeg" || format == "jpg") return CheckJpeg(data);
@@ -91,12 +89,13 @@ QString PictureIntegrity::FindDamage(const QByteArray& format, const QByteArray&
     return {};
 }
 
-QString PictureIntegrity::CheckBmp(const QByteArray& data) {
+PictureDamage PictureIntegrity::CheckBmp(const QByteArray& data) {
     const Bytes bytes(data);
-    if (!bytes.Has(0, 18)) return picture_texts::HeaderCut();
+    if (!bytes.Has(0, 18)) return PictureDamage{PictureFault::HeaderCut};
     const uint64_t pixelOffset = bytes.Le32(10);
     const uint32_t infoSize = bytes.Le32(14);
-    if (infoSize < 12 || !bytes.Has(14, std::min<uint32_t>(infoSize, 40))) return picture_texts::HeaderCut();
+    if (infoSize < 12 || !bytes.Has(14, std::min<uint32_t>(infoSize, 40)))
+        return PictureDamage{PictureFault::HeaderCut};
 
     int64_t width = 0;
     int64_t height = 0;
@@ -118,11 +117,11 @@ QString PictureIntegrity::CheckBmp(const QByteArray& data) {
     const bool validDepth =
         depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
     if (width <= 0 || rows == 0 || !validDepth) return {};  // the reader refuses these itself
-    if (!bytes.Has(pixelOffset, 0)) return picture_texts::PixelDataOutside();
+    if (!bytes.Has(pixelOffset, 0)) return PictureDamage{PictureFault::PixelDataOutside};
 
     if (compression == kBmpRle8 || compression == kBmpRle4) {
         if (!RleStreamComplete(bytes, pixelOffset, rows, compression == kBmpRle4))
-            return picture_texts::CompressedDataCut();
+            return PictureDamage{PictureFault::CompressedDataCut};
         return {};
     }
     if (compression != kBmpRgb && compression != kBmpBitFields && compression != kBmpAlphaBitFields)
@@ -132,60 +131,62 @@ QString PictureIntegrity::CheckBmp(const QByteArray& data) {
     const uint64_t needed = rows > std::numeric_limits<uint64_t>::max() / rowBytes
                                 ? std::numeric_limits<uint64_t>::max()
                                 : rows * rowBytes;
-    if (present < needed) return picture_texts::PixelDataCut(present, needed);
+    if (present < needed) return PictureDamage{PictureFault::PixelDataCut, present, needed};
     return {};
 }
 
-QString PictureIntegrity::CheckGif(const QByteArray& data) {
+PictureDamage PictureIntegrity::CheckGif(const QByteArray& data) {
     const Bytes bytes(data);
     // Header (6) and logical screen descriptor (7), then the global colour table.
-    if (!bytes.Has(0, 13)) return picture_texts::HeaderCut();
+    if (!bytes.Has(0, 13)) return PictureDamage{PictureFault::HeaderCut};
     uint64_t offset = 13 + GifColourTableSize(bytes.At(10));
-    if (!bytes.Has(offset, 0)) return picture_texts::HeaderCut();
+    if (!bytes.Has(offset, 0)) return PictureDamage{PictureFault::HeaderCut};
     for (;;) {
-        if (!bytes.Has(offset, 1)) return picture_texts::FrameCut();
+        if (!bytes.Has(offset, 1)) return PictureDamage{PictureFault::FrameCut};
         const uint8_t block = bytes.At(offset++);
         if (block == 0x21) {  // extension: a label, then sub-blocks
-            if (!bytes.Has(offset, 1)) return picture_texts::FrameCut();
+            if (!bytes.Has(offset, 1)) return PictureDamage{PictureFault::FrameCut};
             offset = SkipSubBlocks(bytes, offset + 1);
-            if (offset == 0) return picture_texts::FrameCut();
+            if (offset == 0) return PictureDamage{PictureFault::FrameCut};
         } else if (block == 0x2C) {  // image descriptor (9), local colour table, LZW code size, data
-            if (!bytes.Has(offset, 9)) return picture_texts::FrameCut();
+            if (!bytes.Has(offset, 9)) return PictureDamage{PictureFault::FrameCut};
             offset += 9 + GifColourTableSize(bytes.At(offset + 8));
-            if (!bytes.Has(offset, 1)) return picture_texts::FrameCut();
-            return SkipSubBlocks(bytes, offset + 1) == 0 ? picture_texts::FrameCut() : QString();
+            if (!bytes.Has(offset, 1)) return PictureDamage{PictureFault::FrameCut};
+            return SkipSubBlocks(bytes, offset + 1) == 0 ? PictureDamage{PictureFault::FrameCut}
+                                                         : PictureDamage{};
         } else if (block == 0x3B) {  // trailer
-            return picture_texts::NoFrame();
+            return PictureDamage{PictureFault::NoFrame};
         } else {
-            return picture_texts::UnexpectedBlock(block, offset - 1);
+            return PictureDamage{PictureFault::UnexpectedBlock, block, offset - 1};
         }
     }
 }
 
-QString PictureIntegrity::CheckJpeg(const QByteArray& data) {
+PictureDamage PictureIntegrity::CheckJpeg(const QByteArray& data) {
     const Bytes bytes(data);
-    if (!bytes.Has(0, 2) || bytes.At(0) != 0xFF || bytes.At(1) != 0xD8) return picture_texts::NoStartMarker();
+    if (!bytes.Has(0, 2) || bytes.At(0) != 0xFF || bytes.At(1) != 0xD8)
+        return PictureDamage{PictureFault::NoStartMarker};
     uint64_t offset = 2;
     for (;;) {
         // The next marker; decoders skip stray bytes and fill bytes before it, and so does this.
         offset = bytes.Find(offset, 0xFF);
         while (bytes.Has(offset, 1) && bytes.At(offset) == 0xFF) ++offset;
-        if (!bytes.Has(offset, 1)) return picture_texts::EndMarkerMissing();
+        if (!bytes.Has(offset, 1)) return PictureDamage{PictureFault::EndMarkerMissing};
         const uint8_t marker = bytes.At(offset++);
         if (marker == 0xD9) return {};  // end of image
         const bool standalone = marker == 0x00 || marker == 0x01 || marker == 0xD8 || (marker & 0xF8) == 0xD0;
         if (standalone) continue;
-        if (!bytes.Has(offset, 2)) return picture_texts::EndMarkerMissing();
+        if (!bytes.Has(offset, 2)) return PictureDamage{PictureFault::EndMarkerMissing};
         const uint32_t length = bytes.Be16(offset);
-        if (length < 2) return picture_texts::BadSegment(offset);
-        if (!bytes.Has(offset, length)) return picture_texts::EndMarkerMissing();
+        if (length < 2) return PictureDamage{PictureFault::BadSegment, offset};
+        if (!bytes.Has(offset, length)) return PictureDamage{PictureFault::EndMarkerMissing};
         offset += length;
         if (marker != 0xDA) continue;
         // Entropy-coded data of a scan: 0xFF appears only as FF 00 (a data byte) or FF D0..D7
         // (restart markers); any other marker ends the scan.
         for (;;) {
             offset = bytes.Find(offset, 0xFF);
-            if (!bytes.Has(offset, 2)) return picture_texts::EndMarkerMissing();
+            if (!bytes.Has(offset, 2)) return PictureDamage{PictureFault::EndMarkerMissing};
             const uint8_t next = bytes.At(offset + 1);
             if (next == 0x00 || (next & 0xF8) == 0xD0) {
                 offset += 2;
@@ -198,15 +199,15 @@ QString PictureIntegrity::CheckJpeg(const QByteArray& data) {
     }
 }
 
-QString PictureIntegrity::CheckPng(const QByteArray& data) {
+PictureDamage PictureIntegrity::CheckPng(const QByteArray& data) {
     const Bytes bytes(data);
     uint64_t offset = 8;  // the signature
     for (;;) {
-        if (!bytes.Has(offset, 8)) return picture_texts::ChunkCut();
+        if (!bytes.Has(offset, 8)) return PictureDamage{PictureFault::ChunkCut};
         const uint32_t length = bytes.Be32(offset);
-        if (length > 0x7FFFFFFFu) return picture_texts::BadChunk(offset);
+        if (length > 0x7FFFFFFFu) return PictureDamage{PictureFault::BadChunk, offset};
         const bool end = bytes.Be32(offset + 4) == 0x49454E44u;  // "IEND"
-        if (!bytes.Has(offset + 8, uint64_t{length} + 4)) return picture_texts::ChunkCut();
+        if (!bytes.Has(offset + 8, uint64_t{length} + 4)) return PictureDamage{PictureFault::ChunkCut};
         if (end) return {};
         offset += 12 + uint64_t{length};
     }

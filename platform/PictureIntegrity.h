@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
+
+#include "platform/PictureDamage.h"
 
 namespace glimmet {
 
@@ -11,22 +12,22 @@ namespace glimmet {
 // declares where its pixel data lies and how long it is, and that much must be present.
 class PictureIntegrity {
   public:
-    // Empty when `data`, a picture in `format` (QImageReader's name: "bmp", "gif", "jpeg", "png"),
+    // No fault when `data`, a picture in `format` (QImageReader's name: "bmp", "gif", "jpeg", "png"),
     // is whole; otherwise what is wrong. Other formats are left to their readers and pass.
-    static QString FindDamage(const QByteArray& format, const QByteArray& data);
+    static PictureDamage FindDamage(const QByteArray& format, const QByteArray& data);
 
   private:
     // Uncompressed rows must all be there; an RLE stream must reach its end-of-bitmap marker (or
     // the end of its last row).
-    static QString CheckBmp(const QByteArray& data);
+    static PictureDamage CheckBmp(const QByteArray& data);
     // The first frame, the one shown: header, colour tables, extensions, image descriptor and the
     // image data's sub-blocks up to their terminator.
-    static QString CheckGif(const QByteArray& data);
+    static PictureDamage CheckGif(const QByteArray& data);
     // Marker segments and scans up to the end-of-image marker; bytes after it are ignored, as some
     // writers pad their files.
-    static QString CheckJpeg(const QByteArray& data);
+    static PictureDamage CheckJpeg(const QByteArray& data);
     // Chunks up to IEND; their checksums are left to the reader.
-    static QString CheckPng(const QByteArray& data);
+    static PictureDamage CheckPng(const QByteArray& data);
 };
 
 }  // namespace glimmet

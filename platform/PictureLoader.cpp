@@ -8,23 +8,23 @@
 
 #include "platform/OpaqueOnBlack.h"
 #include "platform/PictureIntegrity.h"
-#include "platform/PictureLoadTexts.h"
 
 namespace glimmet {
 
 namespace {
 
-PictureLoad Failed(PictureLoadError error, QString detail) {
+PictureLoad Failed(PictureLoadError error, QString detail, PictureDamage damage = {}) {
     PictureLoad load;
     load.error = error;
     load.detail = std::move(detail);
+    load.damage = damage;
     return load;
 }
 
 }  // namespace
 
 PictureLoad LoadPictureFile(const QString& path) {
-    if (QFileInfo(path).isDir()) return Failed(PictureLoadError::CannotOpen, picture_texts::IsAFolder());
+    if (QFileInfo(path).isDir()) return Failed(PictureLoadError::CannotOpen, {}, {PictureFault::IsAFolder});
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return Failed(PictureLoadError::CannotOpen, file.errorString());
     // The format is told from the first bytes, so that a large file of another kind is not read whole.
@@ -44,8 +44,9 @@ PictureLoad LoadPictureFile(const QString& path) {
     if (file.error() != QFileDevice::NoError) return Failed(PictureLoadError::CannotOpen, file.errorString());
     file.close();
 
-    const QString damage = PictureIntegrity::FindDamage(format, data);
-    if (!damage.isEmpty()) return Failed(PictureLoadError::Damaged, damage);
+    if (const PictureDamage damage = PictureIntegrity::FindDamage(format, data)) {
+        return Failed(PictureLoadError::Damaged, {}, damage);
+    }
     QImage image;
     {
         QBuffer buffer(&data);

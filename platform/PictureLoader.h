@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/PictureDamage.h"
+
 namespace glimmet {
 
 enum class PictureLoadError {
@@ -15,7 +17,8 @@ enum class PictureLoadError {
 struct PictureLoad {
     QImage image;  // Format_RGB32 when error is None, null otherwise
     PictureLoadError error = PictureLoadError::None;
-    QString detail;  // why it failed: the system's reason or what is wrong; empty on success
+    PictureDamage damage;  // what is wrong with the file, when the checks here found it
+    QString detail;        // otherwise the system's or the image reader's reason; empty on success
 };
 
 // Loads a picture file for the window and the batch command alike. Every format QImageReader reads

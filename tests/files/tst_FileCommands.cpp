@@ -138,6 +138,13 @@ class FileCommandsTest : public QObject {
         dialogs_->chosenFile = Path("cut.bmp");
         window_->open_Click();
         QVERIFY(dialogs_->messages[0].text.contains(QtText(files_texts::kDamaged)));
+        // The reason is told in the window's language, with the numbers.
+        const qsizetype pixelBytes = whole.size() - 54;
+        QVERIFY2(dialogs_->messages[0].text.contains(
+                     QStringLiteral("файл обрывается после %1 из %2 байт данных точек")
+                         .arg(whole.size() / 2 - 54)
+                         .arg(pixelBytes)),
+                 qPrintable(dialogs_->messages[0].text));
     }
 
     void droppedFileOpens() {
