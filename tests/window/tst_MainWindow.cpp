@@ -315,29 +315,24 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("value");
+        // The rules themselves are tested headless; here each field shows that its handler runs
+        // them and puts the result into the window's state.
         const std::tuple<const char*, const char*, int> steps[] = {
-            {"0", "1", 1},     {"00", "1", 1},      {"0.0", "1", 1},
-            {"05", "05", 5},   {"1.0", "1.0", 1},   {"1.5", "1.5", 2},
-            {"2.5", "2.5", 2}, {"3.5", "3.5", 4},   {"12a", "1", 1},
-            {"a12", "1", 1},   {"-3", "1", 1},      {"+3", "1", 1},
-            {" 3", "1", 1},    {"3 ", "1", 1},      {"1 2", "1 2", 12},
-            {"1a2", "1a2", 1}, {"1e2", "1e2", 100}, {"32767", "32767", 32767},
-            {"40000", "1", 1}, {"0.4", "1", 1},     {"", "1", 1},
+            {"0", "1", 1}, {"05", "05", 5}, {"2.5", "2.5", 2}, {"1 2", "1 2", 12}, {"", "1", 1},
         };
         for (const auto& [typed, shown, value] : steps) {
             QTest::addRow("xstep '%s'", typed) << "txt_xstep" << typed << shown << value;
             QTest::addRow("ystep '%s'", typed) << "txt_ystep" << typed << shown << value;
         }
         const std::tuple<const char*, const char*, int> zooms[] = {
-            {"2", "2", 2},     {"0", "1", 1},     {"1a2", "1", 1},
-            {"40000", "1", 1}, {"0.4", "0.4", 0}, {"2.5", "2.5", 2},
+            {"2", "2", 2},
+            {"1a2", "1", 1},
+            {"0.4", "0.4", 0},
         };
         for (const auto& [typed, shown, value] : zooms)
             QTest::addRow("zoom '%s'", typed) << "txt_zoom" << typed << shown << value;
         const std::tuple<const char*, int> colours[] = {
-            {"", 0},        {"abc", 0},    {"-", 0},      {"12abc", 12}, {"127.5", 128},
-            {"128.5", 128}, {"&HFF", 255}, {" 255", 255}, {"256", 7},    {"-1", 7},
-        };
+            {"abc", 0}, {"127.5", 128}, {" 255", 255}, {"256", 7}};
         for (const auto& [typed, value] : colours)
             QTest::addRow("red '%s'", typed) << "r_txt" << typed << typed << value;
     }
