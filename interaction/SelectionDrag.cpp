@@ -20,7 +20,7 @@ std::string ComponentText(const std::string& hexDigits) {
 void SelectionDrag::MouseDown(int16_t button) {
     if (button == kLeftButton) {
         state_.Dragging = -1;
-        SelectionGeometry sel = sel_.Geometry();
+        ShapeRect sel = sel_.Geometry();
         sel.Left = state_.MouseX;
         sel.Top = state_.MouseY;
         sel_.SetGeometry(sel);
@@ -41,7 +41,7 @@ void SelectionDrag::MouseMove(int16_t button, float x, float y) {
             state_.MouseY = 0;
         }
         if (state_.Dragging != 0) {
-            SelectionGeometry sel = sel_.Geometry();
+            ShapeRect sel = sel_.Geometry();
             const float mx = state_.MouseX;
             const float my = state_.MouseY;
             if (mx - sel.Left < 0 || my - sel.Top < 0) {

@@ -1,21 +1,15 @@
 #pragma once
 
-namespace glimmet {
+#include "platform/ShapeRect.h"
 
-// The selection rectangle `sel` in source picture pixels, single precision as the shape keeps it.
-struct SelectionGeometry {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-};
+namespace glimmet {
 
 // The shape `sel` as the mouse handlers see it.
 class SelectionShape {
   public:
     virtual ~SelectionShape() = default;
-    virtual SelectionGeometry Geometry() const = 0;
-    virtual void SetGeometry(const SelectionGeometry& geometry) = 0;
+    virtual ShapeRect Geometry() const = 0;
+    virtual void SetGeometry(const ShapeRect& geometry) = 0;
 };
 
 }  // namespace glimmet

@@ -10,13 +10,8 @@ class SourceSelection final : public SelectionShape {
   public:
     explicit SourceSelection(SourcePictureBox& box) : box_(box) {}
 
-    SelectionGeometry Geometry() const override {
-        const ShapeRect& sel = box_.Selection();
-        return {sel.Left, sel.Top, sel.Width, sel.Height};
-    }
-    void SetGeometry(const SelectionGeometry& geometry) override {
-        box_.SetSelection({geometry.Left, geometry.Top, geometry.Width, geometry.Height});
-    }
+    ShapeRect Geometry() const override { return box_.Selection(); }
+    void SetGeometry(const ShapeRect& geometry) override { box_.SetSelection(geometry); }
 
   private:
     SourcePictureBox& box_;

@@ -4,17 +4,10 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "platform/ShapeRect.h"
 #include "render/WalkPorts.h"
 
 namespace glimmet {
-
-// Geometry of the selection rectangle `sel`, in source picture pixels (single precision, as set).
-struct ShapeRect {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-};
 
 // The source picture box: inner unit pixels, black, sunken border, no retained drawing. It shows its
 // picture at natural size from the top-left corner, clipped, with black beyond it, and the selection

@@ -16,26 +16,24 @@ void TwipPlacement::Place(QWidget* control, TwipRect rect, int border) {
 }
 
 void TwipPlacement::SetLeft(QWidget* control, float twips) {
-    Entry& entry = entries_[control];
-    entry.rect.Left = twips;
-    Apply(control, entry);
+    Set(control, &TwipRect::Left, twips);
 }
 
 void TwipPlacement::SetTop(QWidget* control, float twips) {
-    Entry& entry = entries_[control];
-    entry.rect.Top = twips;
-    Apply(control, entry);
+    Set(control, &TwipRect::Top, twips);
 }
 
 void TwipPlacement::SetWidth(QWidget* control, float twips) {
-    Entry& entry = entries_[control];
-    entry.rect.Width = twips;
-    Apply(control, entry);
+    Set(control, &TwipRect::Width, twips);
 }
 
 void TwipPlacement::SetHeight(QWidget* control, float twips) {
+    Set(control, &TwipRect::Height, twips);
+}
+
+void TwipPlacement::Set(QWidget* control, float TwipRect::*side, float twips) {
     Entry& entry = entries_[control];
-    entry.rect.Height = twips;
+    entry.rect.*side = twips;
     Apply(control, entry);
 }
 

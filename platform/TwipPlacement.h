@@ -43,6 +43,8 @@ class TwipPlacement {
         TwipRect rect;
         int border = 0;
     };
+    // Sets one side of the control's rectangle and places it again.
+    void Set(QWidget* control, float TwipRect::*side, float twips);
     void Apply(QWidget* control, const Entry& entry) const;
 
     ScreenMetrics metrics_;

@@ -12,9 +12,9 @@ namespace {
 
 class FakeShape final : public SelectionShape {
   public:
-    SelectionGeometry Geometry() const override { return geometry; }
-    void SetGeometry(const SelectionGeometry& g) override { geometry = g; }
-    SelectionGeometry geometry{34, 76, 333, 47};
+    ShapeRect Geometry() const override { return geometry; }
+    void SetGeometry(const ShapeRect& g) override { geometry = g; }
+    ShapeRect geometry{34, 76, 333, 47};
 };
 
 // A 200 x 100 surface: inside, every pixel is 0x336699 (red 153, green 102, blue 51), except the
@@ -86,7 +86,7 @@ TEST(SelectionDrag, LeftButtonShapesTheSelection) {
     struct Case {
         const char* name;
         std::vector<Step> steps;
-        SelectionGeometry expected;
+        ShapeRect expected;
     };
     const std::vector<Case> cases = {
         {"press (50,40), drag to (150,100), release",
@@ -132,7 +132,7 @@ TEST(SelectionDrag, LeftButtonShapesTheSelection) {
     for (const Case& c : cases) {
         Harness h;
         Play(h, c.steps);
-        const SelectionGeometry& g = h.shape.geometry;
+        const ShapeRect& g = h.shape.geometry;
         EXPECT_EQ(g.Left, c.expected.Left) << c.name;
         EXPECT_EQ(g.Top, c.expected.Top) << c.name;
         EXPECT_EQ(g.Width, c.expected.Width) << c.name;
