@@ -17,15 +17,15 @@ void HtmlExportCommand::Run() {
                               QtText(message_texts::kPageTitle)) != MessageAnswer::Yes)
         return;
     // 4, 5. A cancel leaves the fill mode 5 and the page filter in place.
-    parts_.state.render.FillMode = kFillPage;
+    parts_.render.FillMode = kFillPage;
     parts_.cdiag.Filter = QtText(t::kPageFilter);
     parts_.dialogs.ShowSave(parts_.cdiag);
     const QString path = parts_.cdiag.FileName;
     if (path.isEmpty()) return;
     // 6, 7. The page path changes only to a file that can be appended to, so a refused file leaves
     // the last good page in place.
-    parts_.state.FilePath = path.toStdString();
-    const std::string reason = PageFile::Touch(parts_.state.FilePath);
+    parts_.filePath = path.toStdString();
+    const std::string reason = PageFile::Touch(parts_.filePath);
     if (!reason.empty()) {
         const QString why = QtText(message_texts::kReason) + QString::fromStdString(reason) +
                             QStringLiteral("\n") + QtText(t::kNothingExported);
@@ -33,7 +33,7 @@ void HtmlExportCommand::Run() {
                               MessageIcon::Critical, QtText(message_texts::kPageTitle));
         return;
     }
-    parts_.state.render.PagePath = parts_.state.FilePath;
+    parts_.render.PagePath = parts_.filePath;
     // 8, 9.
     parts_.cdiag.Filter = QtText(t::kPictureFilter);
     parts_.transfer();

@@ -2,8 +2,10 @@
 
 #include <functional>
 
+#include <string>
 #include "platform/DialogService.h"
-#include "window/WindowState.h"
+
+#include "render/RenderState.h"
 
 namespace glimmet {
 
@@ -13,7 +15,8 @@ class SourcePictureBox;
 struct ExportParts {
     FileDialogSettings& cdiag;
     DialogService& dialogs;
-    WindowState& state;
+    RenderState& render;
+    std::string& filePath;           // the window's FilePath
     SourcePictureBox& source;        // its selection outline is hidden first
     std::function<void()> transfer;  // pic_transfer_Click
 };

@@ -30,7 +30,7 @@ void OpenCommand::Run() {
 }
 
 bool OpenCommand::OpenFile(const QString& path) {
-    state_.FilePath = path.toStdString();
+    filePath_ = path.toStdString();
     if (path.isEmpty()) return false;
     const PictureLoad load = LoadPictureFile(path);
     if (load.error != PictureLoadError::None) {

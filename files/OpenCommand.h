@@ -2,8 +2,8 @@
 
 #include <QString>
 
+#include <string>
 #include "platform/DialogService.h"
-#include "window/WindowState.h"
 
 namespace glimmet {
 
@@ -15,9 +15,10 @@ class SourcePictureBox;
 // or truncated) is refused with a message that names it and says why; the picture shown before stays.
 class OpenCommand {
   public:
-    OpenCommand(FileDialogSettings& cdiag, DialogService& dialogs, WindowState& state,
+    // `filePath` is the window's FilePath.
+    OpenCommand(FileDialogSettings& cdiag, DialogService& dialogs, std::string& filePath,
                 SourcePictureBox& source)
-        : cdiag_(cdiag), dialogs_(dialogs), state_(state), source_(source) {}
+        : cdiag_(cdiag), dialogs_(dialogs), filePath_(filePath), source_(source) {}
 
     // open_Click: the open dialog, then OpenFile with its name (also an empty one, after a cancel).
     void Run();
@@ -28,7 +29,7 @@ class OpenCommand {
   private:
     FileDialogSettings& cdiag_;
     DialogService& dialogs_;
-    WindowState& state_;
+    std::string& filePath_;
     SourcePictureBox& source_;
 };
 

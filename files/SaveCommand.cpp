@@ -19,7 +19,7 @@ void SaveCommand::Run() {
     const QString path = parts_.cdiag.FileName;
     if (path.isEmpty()) return;
     // 5.
-    parts_.state.FilePath = path.toStdString();
+    parts_.filePath = path.toStdString();
     QString reason;
     if (!SaveBitmap(parts_.output.Image(), path, &reason)) {
         const QString why =

@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include <string>
 #include "platform/DialogService.h"
-#include "window/WindowState.h"
 
 namespace glimmet {
 
@@ -13,8 +13,8 @@ class PictureBox;
 struct SaveParts {
     FileDialogSettings& cdiag;
     DialogService& dialogs;
-    WindowState& state;
-    PictureBox& output;  // out_pic
+    std::string& filePath;  // the window's FilePath
+    PictureBox& output;     // out_pic
     // The transfer; false when it failed (the user has been told) or the program is ending: the
     // save goes no further.
     std::function<bool()> transfer;

@@ -66,9 +66,9 @@ void SelectionDrag::MouseUp(int16_t button) {
 }
 
 void SelectionDrag::PickColour() {
-    state_.render.col = shown_.GetPixel(state_.MouseX, state_.MouseY);
+    render_.col = shown_.GetPixel(state_.MouseX, state_.MouseY);
     std::string red, green, blue;
-    ColorToHex(state_.render.col, red, green, blue);
+    ColorToHex(render_.col, red, green, blue);
     // Each write runs the field's handler at once, which recomputes col from the components so far.
     fields_.SetFieldText(ParameterField::Red, ComponentText(red));
     fields_.SetFieldText(ParameterField::Green, ComponentText(green));

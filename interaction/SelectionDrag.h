@@ -2,10 +2,11 @@
 
 #include <cstdint>
 
+#include "interaction/DragState.h"
 #include "interaction/SelectionShape.h"
 #include "params/ParameterFields.h"
+#include "render/RenderState.h"
 #include "render/WalkPorts.h"
-#include "window/WindowState.h"
 
 namespace glimmet {
 
@@ -21,8 +22,9 @@ enum : int16_t { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 class SelectionDrag {
   public:
     // `shown` reads the source picture as it is shown; `fields` writes the colour fields.
-    SelectionDrag(WindowState& state, SelectionShape& sel, PixelSource& shown, ParameterFieldView& fields)
-        : state_(state), sel_(sel), shown_(shown), fields_(fields) {}
+    SelectionDrag(DragState& state, RenderState& render, SelectionShape& sel, PixelSource& shown,
+                  ParameterFieldView& fields)
+        : state_(state), render_(render), sel_(sel), shown_(shown), fields_(fields) {}
 
     void MouseDown(int16_t button);
     void MouseMove(int16_t button, float x, float y);
@@ -31,7 +33,8 @@ class SelectionDrag {
   private:
     void PickColour();
 
-    WindowState& state_;
+    DragState& state_;
+    RenderState& render_;
     SelectionShape& sel_;
     PixelSource& shown_;
     ParameterFieldView& fields_;

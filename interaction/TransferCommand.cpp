@@ -47,10 +47,10 @@ QString TransferCommand::SizeMessage(float width, float height) {
 }
 
 bool TransferCommand::Run() {
-    WindowState& state = parts_.state;
+    RenderState& render = parts_.render;
     // The export's fill mode stays after a cancelled export dialog; with no page file chosen yet
     // there is nowhere to write, and the user is told before anything is drawn.
-    if (state.render.FillMode == kFillPage && state.render.PagePath.empty()) {
+    if (render.FillMode == kFillPage && render.PagePath.empty()) {
         Fail(interaction_texts::kNoPageFile);
         return false;
     }
@@ -58,7 +58,7 @@ bool TransferCommand::Run() {
     parts_.source.SetBorderStyle(SourcePictureBox::kNoOutline);
     parts_.output.Cls();
     // 3.
-    if (state.render.FillMode != kFillPage) {
+    if (render.FillMode != kFillPage) {
         const ShapeRect sel = parts_.source.Selection();
         parts_.dialogs.MsgBox(SizeMessage(sel.Width, sel.Height), MessageButtons::Ok, MessageIcon::None,
                               QtText(message_texts::kAppTitle));
@@ -68,8 +68,8 @@ bool TransferCommand::Run() {
     {
         const ShapeRect sel = parts_.source.Selection();
         const ScreenMetrics& metrics = parts_.placement.Metrics();
-        const OutputTwips size = OutputSizeTwips(sel.Width, sel.Height, state.render.ZOOM,
-                                                 metrics.TwipsPerPixelX, metrics.TwipsPerPixelY);
+        const OutputTwips size = OutputSizeTwips(sel.Width, sel.Height, render.ZOOM, metrics.TwipsPerPixelX,
+                                                 metrics.TwipsPerPixelY);
         const int64_t width = TwipsToPixels(size.width, metrics.TwipsPerPixelX);
         const int64_t height = TwipsToPixels(size.height, metrics.TwipsPerPixelY);
         if (!OutputSizeAllowed(width, height)) {
@@ -101,7 +101,7 @@ bool TransferCommand::Run() {
     PageFile page;
     WalkPorts ports{parts_.source, canvas, host, page};
     ++parts_.session.running;
-    const WalkOutcome outcome = TransferRegion(state.render, Region{*x0, *y0, *x1, *y1}, fillText, ports);
+    const WalkOutcome outcome = TransferRegion(render, Region{*x0, *y0, *x1, *y1}, fillText, ports);
     --parts_.session.running;
     if (parts_.session.exitRequested) return false;
     if (!outcome.Completed()) {

@@ -5,7 +5,7 @@
 
 #include "interaction/TransferPacing.h"
 #include "interaction/WalkSession.h"
-#include "window/WindowState.h"
+#include "render/RenderState.h"
 
 class QLineEdit;
 
@@ -20,7 +20,7 @@ class TwipPlacement;
 
 // What the transfer works on; all of it belongs to the window.
 struct TransferParts {
-    WindowState& state;
+    RenderState& render;
     SourcePictureBox& source;  // with the selection `sel`
     PictureBox& output;        // out_pic
     QLineEdit& fillField;      // txt_fill

@@ -7,9 +7,10 @@
 
 namespace glimmet {
 
-ParameterFields::ParameterFields(WindowState& state, ParameterFieldView& view, std::string decimalSeparator,
-                                 std::string groupSeparator)
-    : state_(state),
+ParameterFields::ParameterFields(RenderState& render, ColourComponents& colour, ParameterFieldView& view,
+                                 std::string decimalSeparator, std::string groupSeparator)
+    : render_(render),
+      colour_(colour),
       view_(view),
       decimalSeparator_(std::move(decimalSeparator)),
       groupSeparator_(std::move(groupSeparator)) {}
@@ -24,34 +25,34 @@ void ParameterFields::StepOrZoom(ParameterField field, int16_t& variable, Rule r
 }
 
 void ParameterFields::txt_xstep_Change() {
-    StepOrZoom(ParameterField::XStep, state_.render.Xst, StepTextRule);
+    StepOrZoom(ParameterField::XStep, render_.Xst, StepTextRule);
 }
 
 void ParameterFields::txt_ystep_Change() {
-    StepOrZoom(ParameterField::YStep, state_.render.Yst, StepTextRule);
+    StepOrZoom(ParameterField::YStep, render_.Yst, StepTextRule);
 }
 
 void ParameterFields::txt_zoom_Change() {
-    StepOrZoom(ParameterField::Zoom, state_.render.ZOOM, [this](std::string_view text) {
+    StepOrZoom(ParameterField::Zoom, render_.ZOOM, [this](std::string_view text) {
         return ZoomTextRule(text, decimalSeparator_, groupSeparator_);
     });
 }
 
 void ParameterFields::Colour(ParameterField field, uint8_t& component) {
     component = ColourTextRule(view_.FieldText(field), component);
-    state_.render.col = RGB(state_.ColRed, state_.ColGreen, state_.ColBlue);
+    render_.col = RGB(colour_.ColRed, colour_.ColGreen, colour_.ColBlue);
 }
 
 void ParameterFields::r_txt_Change() {
-    Colour(ParameterField::Red, state_.ColRed);
+    Colour(ParameterField::Red, colour_.ColRed);
 }
 
 void ParameterFields::g_txt_Change() {
-    Colour(ParameterField::Green, state_.ColGreen);
+    Colour(ParameterField::Green, colour_.ColGreen);
 }
 
 void ParameterFields::b_txt_Change() {
-    Colour(ParameterField::Blue, state_.ColBlue);
+    Colour(ParameterField::Blue, colour_.ColBlue);
 }
 
 void ParameterFields::txt_fill_Change() {

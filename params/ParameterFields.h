@@ -2,8 +2,9 @@
 
 #include <string>
 
+#include "params/ColourComponents.h"
 #include "params/ParameterFieldView.h"
-#include "window/WindowState.h"
+#include "render/RenderState.h"
 
 namespace glimmet {
 
@@ -13,8 +14,8 @@ namespace glimmet {
 class ParameterFields {
   public:
     // The zoom reads numbers by the user's locale, given by its decimal and group separators (UTF-8).
-    ParameterFields(WindowState& state, ParameterFieldView& view, std::string decimalSeparator,
-                    std::string groupSeparator);
+    ParameterFields(RenderState& render, ColourComponents& colour, ParameterFieldView& view,
+                    std::string decimalSeparator, std::string groupSeparator);
 
     void txt_xstep_Change();
     void txt_ystep_Change();
@@ -29,7 +30,8 @@ class ParameterFields {
     void StepOrZoom(ParameterField field, int16_t& variable, Rule rule);
     void Colour(ParameterField field, uint8_t& component);
 
-    WindowState& state_;
+    RenderState& render_;
+    ColourComponents& colour_;
     ParameterFieldView& view_;
     std::string decimalSeparator_;
     std::string groupSeparator_;

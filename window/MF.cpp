@@ -67,7 +67,8 @@ MF::MF(DialogService& dialogs, const WindowOptions& options)
     glyphs_ = std::make_unique<GlyphCache>(OutputFont());
     const QLocale locale = QLocale::system();
     formFields_ = std::make_unique<FormFields>(c_, *mf_status_, [this] { fill_as_text_Click(); });
-    fields_ = std::make_unique<ParameterFields>(state_, *formFields_, locale.decimalPoint().toStdString(),
+    fields_ = std::make_unique<ParameterFields>(state_.render, state_, *formFields_,
+                                                locale.decimalPoint().toStdString(),
                                                 locale.groupSeparator().toStdString());
     CreateCommands();
     for (size_t i = 0; i < btn_img_.size(); ++i)
@@ -93,15 +94,16 @@ MF::~MF() = default;
 void MF::CreateCommands() {
     surface_ = std::make_unique<FormSurface>(*this, placement_, c_);
     transfer_ = std::make_unique<TransferCommand>(
-        TransferParts{state_, *c_.source_pic, *c_.out_pic, *c_.txt_fill, placement_, *mf_status_, dialogs_,
-                      *glyphs_, session_, options_.pacing});
+        TransferParts{state_.render, *c_.source_pic, *c_.out_pic, *c_.txt_fill, placement_, *mf_status_,
+                      dialogs_, *glyphs_, session_, options_.pacing});
     sel_ = std::make_unique<SourceSelection>(*c_.source_pic);
-    drag_ = std::make_unique<SelectionDrag>(state_, *sel_, *c_.source_pic, *formFields_);
-    open_ = std::make_unique<OpenCommand>(cdiag_, dialogs_, state_, *c_.source_pic);
-    save_ = std::make_unique<SaveCommand>(SaveParts{
-        cdiag_, dialogs_, state_, *c_.out_pic, [this] { return Transfer(); }, [this] { Form_Resize(); }});
-    export_ = std::make_unique<HtmlExportCommand>(
-        ExportParts{cdiag_, dialogs_, state_, *c_.source_pic, [this] { pic_transfer_Click(); }});
+    drag_ = std::make_unique<SelectionDrag>(state_, state_.render, *sel_, *c_.source_pic, *formFields_);
+    open_ = std::make_unique<OpenCommand>(cdiag_, dialogs_, state_.FilePath, *c_.source_pic);
+    save_ =
+        std::make_unique<SaveCommand>(SaveParts{cdiag_, dialogs_, state_.FilePath, *c_.out_pic,
+                                                [this] { return Transfer(); }, [this] { Form_Resize(); }});
+    export_ = std::make_unique<HtmlExportCommand>(ExportParts{
+        cdiag_, dialogs_, state_.render, state_.FilePath, *c_.source_pic, [this] { pic_transfer_Click(); }});
 }
 
 void MF::ConnectHandlers() {

@@ -29,10 +29,15 @@ class FakeSurface final : public PixelSource {
     std::vector<std::pair<int32_t, int32_t>> reads;
 };
 
+// The shares of the window's state that the mouse and field handlers are given.
+struct State : ColourComponents, DragState {
+    RenderState render;
+};
+
 // The three colour fields with the real change handlers behind them.
 class FakeFields final : public ParameterFieldView {
   public:
-    explicit FakeFields(WindowState& state) : handlers(state, *this, ".", ",") {}
+    explicit FakeFields(State& state) : handlers(state.render, state, *this, ".", ",") {}
     std::string FieldText(ParameterField field) const override { return texts.at(field); }
     void SetFieldText(ParameterField field, const std::string& text) override {
         texts[field] = text;
@@ -50,11 +55,11 @@ class FakeFields final : public ParameterFieldView {
 };
 
 struct Harness {
-    WindowState state;
+    State state;
     FakeShape shape;
     FakeSurface surface;
     FakeFields fields{state};
-    SelectionDrag drag{state, shape, surface, fields};
+    SelectionDrag drag{state, state.render, shape, surface, fields};
 };
 
 enum class Op { Down, Move, Up };
