@@ -18,7 +18,8 @@ class BatchHost final : public WalkHost {
     int32_t YieldCheckInterval() const override { return kCheckEvery; }
     bool YieldDue() override;
     void Yield() override {}
-    void SetStatus(const std::string&) override {}
+    void ShowProgress(int32_t) override {}
+    void ShowDone() override {}
     void PageWritten() override {}
     void PageIncomplete(int64_t lostLines, const std::string& reason) override;
 

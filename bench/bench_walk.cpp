@@ -24,7 +24,8 @@ class QuietHost final : public WalkHost {
     int32_t YieldCheckInterval() const override { return 64; }
     bool YieldDue() override { return false; }
     void Yield() override {}
-    void SetStatus(const std::string&) override {}
+    void ShowProgress(int32_t) override {}
+    void ShowDone() override {}
     void PageWritten() override {}
     void PageIncomplete(int64_t, const std::string&) override {}
 };

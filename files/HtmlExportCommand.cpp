@@ -11,18 +11,20 @@ namespace glimmet {
 namespace t = files_texts;
 
 void HtmlExportCommand::Run() {
-    // 1 to 3. A refusal leaves the outline hidden until the next transfer shows it again.
+    // The confirmation, with the outline hidden. A refusal leaves the outline hidden until the next
+    // transfer shows it again.
     parts_.source.SetBorderStyle(SourcePictureBox::kNoOutline);
     if (parts_.dialogs.MsgBox(QtText(t::kExportQuestion), MessageButtons::YesNo, MessageIcon::None,
                               QtText(message_texts::kPageTitle)) != MessageAnswer::Yes)
         return;
-    // 4, 5. A cancel leaves the fill mode 5 and the page filter in place.
+    // The page file, chosen with the page filter. A cancel leaves the page fill mode and the page
+    // filter in place.
     parts_.render.FillMode = kFillPage;
     parts_.cdiag.Filter = QtText(t::kPageFilter);
     parts_.dialogs.ShowSave(parts_.cdiag);
     const QString path = parts_.cdiag.FileName;
     if (path.isEmpty()) return;
-    // 6, 7. The page path changes only to a file that can be appended to, so a refused file leaves
+    // The page path changes only to a file that can be appended to, so a refused file leaves
     // the last good page in place.
     parts_.filePath = path.toStdString();
     const std::string reason = PageFile::Touch(parts_.filePath);
@@ -34,7 +36,7 @@ void HtmlExportCommand::Run() {
         return;
     }
     parts_.render.PagePath = parts_.filePath;
-    // 8, 9.
+    // The picture filter back, then the walk that appends the page.
     parts_.cdiag.Filter = QtText(t::kPictureFilter);
     parts_.transfer();
 }

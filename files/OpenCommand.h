@@ -22,7 +22,7 @@ class OpenCommand {
 
     // open_Click: the open dialog, then OpenFile with its name (also an empty one, after a cancel).
     void Run();
-    // Steps 2 and 3: FilePath becomes `path`; a non-empty path is loaded. Also what a file dropped
+    // FilePath becomes `path`; a non-empty path is loaded. Also what a file dropped
     // onto the window does. Returns true when a picture was loaded.
     bool OpenFile(const QString& path);
 

@@ -11,14 +11,14 @@ namespace glimmet {
 namespace t = files_texts;
 
 void SaveCommand::Run() {
-    // 1, 2.
+    // The selection rendered afresh into the retained image.
     parts_.output.SetAutoRedraw(true);
     if (!parts_.transfer()) return;
-    // 3, 4.
+    // The file name; a cancel keeps the rendering on screen.
     parts_.dialogs.ShowSave(parts_.cdiag);
     const QString path = parts_.cdiag.FileName;
     if (path.isEmpty()) return;
-    // 5.
+    // The retained image as a bitmap.
     parts_.filePath = path.toStdString();
     QString reason;
     if (!SaveBitmap(parts_.output.Image(), path, &reason)) {
@@ -28,12 +28,12 @@ void SaveCommand::Run() {
                               MessageIcon::Critical, QtText(message_texts::kAppTitle));
         return;
     }
-    // 6. The output picture is left empty: the saved rendering sits in the retained image, which a
+    // The output picture is left empty: the saved rendering sits in the retained image, which a
     // clear with AutoRedraw off would keep as the background of every later transfer.
     parts_.output.SetAutoRedraw(true);
     parts_.output.Cls();
     parts_.output.SetAutoRedraw(false);
-    // 7.
+    // The output box back to the window's layout.
     parts_.layout();
 }
 

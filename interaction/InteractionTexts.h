@@ -10,6 +10,9 @@ namespace glimmet::interaction_texts {
 inline constexpr std::string_view kSizeMessage = "Размеры выделенной области: ";
 inline constexpr std::string_view kSizeSeparator = ":";
 
+// The first status panel at the end of a walk.
+inline constexpr std::string_view kDone = "Готово";
+
 // The export's completion message.
 inline constexpr std::string_view kPageWritten = "Файл успешно записан !";
 // The export ended with lines lost: this text, the count, then the system's reason.

@@ -54,17 +54,18 @@ bool TransferCommand::Run() {
         Fail(interaction_texts::kNoPageFile);
         return false;
     }
-    // 1, 2.
+    // The outline must not be sampled, and the last rendering goes.
     parts_.source.SetBorderStyle(SourcePictureBox::kNoOutline);
     parts_.output.Cls();
-    // 3.
+    // The size message; the export walks without it.
     if (render.FillMode != kFillPage) {
         const ShapeRect sel = parts_.source.Selection();
         parts_.dialogs.MsgBox(SizeMessage(sel.Width, sel.Height), MessageButtons::Ok, MessageIcon::None,
                               QtText(message_texts::kAppTitle));
         if (parts_.session.exitRequested) return false;
     }
-    // 4. Checked before either side is set: a size the platform cannot give is refused as a whole.
+    // The output box takes the selection times the zoom. Checked before either side is set: a size
+    // the platform cannot give is refused as a whole.
     {
         const ShapeRect sel = parts_.source.Selection();
         const ScreenMetrics& metrics = parts_.placement.Metrics();
@@ -83,10 +84,10 @@ bool TransferCommand::Run() {
             return false;
         }
     }
-    // 5.
+    // Read after the message: the user may have moved the selection or edited the text meanwhile.
     const ShapeRect sel = parts_.source.Selection();
     const std::string fillText = parts_.fillField.text().toStdString();
-    // 6. In double precision, without a detour through single precision.
+    // The pixel bounds, in double precision without a detour through single precision.
     const auto y1 = RoundToInt16(static_cast<double>(sel.Top) + static_cast<double>(sel.Height));
     const auto x1 = RoundToInt16(static_cast<double>(sel.Left) + static_cast<double>(sel.Width));
     const auto y0 = RoundToInt16(sel.Top);
@@ -95,7 +96,7 @@ bool TransferCommand::Run() {
         Fail(interaction_texts::kBoundsOverflow);
         return false;
     }
-    // 7.
+    // The walk, with the window's live state.
     OutputCanvas canvas(parts_.output, parts_.glyphs);
     TransferWalkHost host(parts_.pacing, parts_.status, parts_.output, parts_.dialogs, parts_.session);
     PageFile page;
@@ -108,7 +109,7 @@ bool TransferCommand::Run() {
         Fail(FailureText(outcome.failure));
         return false;
     }
-    // 8, 9.
+    // The outline back, AutoRedraw off.
     Restore();
     return true;
 }

@@ -49,7 +49,7 @@ class TransferCommand {
     static QString SizeMessage(float width, float height);
 
   private:
-    // Steps 8 and 9: the outline back, AutoRedraw off.
+    // The outline back, AutoRedraw off.
     void Restore();
     void Fail(std::string_view message);
 

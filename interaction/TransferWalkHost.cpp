@@ -11,8 +11,6 @@
 
 namespace glimmet {
 
-namespace {}  // namespace
-
 TransferWalkHost::TransferWalkHost(TransferPacing pacing, StatusPanels& status, QWidget& output,
                                    DialogService& dialogs, const WalkSession& session)
     : pacing_(pacing), status_(status), output_(output), dialogs_(dialogs), session_(session) {
@@ -37,8 +35,18 @@ bool TransferWalkHost::StopRequested() const {
     return session_.exitRequested;
 }
 
-void TransferWalkHost::SetStatus(const std::string& text) {
-    status_.SetPanelText(1, QString::fromStdString(text));
+void TransferWalkHost::ShowProgress(int32_t updates) {
+    status_.SetPanelText(1, ProgressText(updates));
+}
+
+void TransferWalkHost::ShowDone() {
+    status_.SetPanelText(1, QtText(interaction_texts::kDone));
+}
+
+QString TransferWalkHost::ProgressText(int32_t updates) {
+    // One dot per update, then the percentage: "... 3%".
+    return QString(updates, QLatin1Char('.')) + QLatin1Char(' ') + QString::number(updates) +
+           QLatin1Char('%');
 }
 
 void TransferWalkHost::PageWritten() {

@@ -26,7 +26,11 @@ class TransferWalkHost final : public WalkHost {
     void Yield() override;
     // The user ended the program during the yield: the walk ends at once.
     bool StopRequested() const override;
-    void SetStatus(const std::string& text) override;
+    void ShowProgress(int32_t updates) override;
+    void ShowDone() override;
+
+    // The first status panel during a walk, after `updates` progress updates.
+    static QString ProgressText(int32_t updates);
     void PageWritten() override;
     void PageIncomplete(int64_t lostLines, const std::string& reason) override;
 

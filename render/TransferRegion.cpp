@@ -7,7 +7,6 @@
 
 #include "render/ColorRules.h"
 #include "render/PageFormat.h"
-#include "render/RenderTexts.h"
 
 namespace glimmet {
 
@@ -179,7 +178,7 @@ WalkOutcome Walk::Run() {
             ports_.host.PageIncomplete(ports_.page.LostLines(), ports_.page.LossReason());
     }
     Finish();
-    ports_.host.SetStatus(std::string(render_texts::kDone));
+    ports_.host.ShowDone();
     return outcome_;
 }
 
@@ -229,11 +228,7 @@ bool Walk::Sample(int32_t x, int32_t y) {
 void Walk::ShowProgress() {
     skipping_ = true;
     ++progress_;
-    std::string text(static_cast<size_t>(progress_), '.');
-    text += ' ';
-    text += std::to_string(progress_);
-    text += '%';
-    ports_.host.SetStatus(text);
+    ports_.host.ShowProgress(progress_);
 }
 
 bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {

@@ -19,7 +19,10 @@ class WalkHost {
     // Asked after every yield: true ends the walk at once, with nothing more drawn, written or
     // shown (the user is ending the program).
     virtual bool StopRequested() const { return false; }
-    virtual void SetStatus(const std::string& text) = 0;
+    // Progress as facts, which each program words: `updates` progress updates so far (the walk's
+    // percentage, which overshoots 100 on some grids), and the walk's regular end.
+    virtual void ShowProgress(int32_t updates) = 0;
+    virtual void ShowDone() = 0;
     // The export's page is complete on disk.
     virtual void PageWritten() = 0;
     // The export ended but `lostLines` lines could not be written; `reason` is the system's text.

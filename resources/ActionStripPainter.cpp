@@ -165,6 +165,7 @@ QImage ActionStripPainter::Paint() {
          fill.top(), fill.height()},
     };
     std::vector<ImageFonts::Fit> fits;
+    fits.reserve(std::size(labels));
     for (const Label& label : labels) {
         fits.push_back({label.text, qreal(label.roomRight - label.roomLeft)});
     }

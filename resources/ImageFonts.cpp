@@ -7,7 +7,8 @@ namespace glimmet {
 
 QFont ImageFonts::Sans(int pixelSize, QFont::Weight weight, bool italic) {
     QFont font;
-    font.setFamilies(QStringList{"DejaVu Sans", "Liberation Sans", "Arial", "Helvetica"});
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                                 QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);

@@ -3,7 +3,7 @@
 # command line, but only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation "$@")
+          fonts-dejavu-core fonts-liberation clang-format clang-tidy git "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test; then builds and runs the tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer (GLIMMET_SANITIZE=0 skips that).
+# Installs what is missing, builds everything with warnings as errors, runs every test and the lint
+# (formatting, and clang-tidy on what the last commit changed); then builds and runs the tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer (GLIMMET_SANITIZE=0 skips that).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLIMMET_WERROR=ON \
+      -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 cmake --build "$root/build" -j"$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+"$root/scripts/lint.sh" "$root/build"
 
 if [ "${GLIMMET_SANITIZE:-1}" != 0 ]; then
   # Leak reports are off: the font and platform libraries keep caches alive until exit.

@@ -27,7 +27,7 @@ QMenu* Submenu(QMenu* parent, const char* name, std::string_view caption) {
 
 // An item with its shortcut. Items checkable, so that their check mark shows; the window sets every
 // mark itself.
-QAction* Item(QMenu* menu, const char* name, std::string_view caption, QKeySequence shortcut,
+QAction* Item(QMenu* menu, const char* name, std::string_view caption, const QKeySequence& shortcut,
               bool checkable) {
     QAction* action = menu->addAction(QtText(caption));
     action->setObjectName(QString::fromLatin1(name));

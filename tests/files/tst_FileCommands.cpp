@@ -14,7 +14,7 @@
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipPlacement.h"
-#include "render/RenderTexts.h"
+#include "interaction/InteractionTexts.h"
 #include "tests/window/WindowTestSupport.h"
 
 using namespace glimmet;
@@ -258,7 +258,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(window_->State().render.FillMode, int16_t{5});
         QCOMPARE(window_->State().render.PagePath, page.toStdString());
         QCOMPARE(window_->Dialog().Filter, QStringLiteral("BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
-        QCOMPARE(window_->Status().PanelText(1), QtText(render_texts::kDone));
+        QCOMPARE(window_->Status().PanelText(1), QtText(interaction_texts::kDone));
         QCOMPARE(window_->Status().PanelText(2), QtText("Точки"));
         QCOMPARE(Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
     }

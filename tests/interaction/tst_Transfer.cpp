@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "interaction/InteractionTexts.h"
+#include "interaction/TransferWalkHost.h"
 #include "platform/ChangeField.h"
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
@@ -184,6 +185,20 @@ class TransferTest : public QObject {
         QTest::mouseRelease(button, Qt::LeftButton);
         QCOMPARE(button->Picture(), WindowImages::ImageListEntry(1));
         QCOMPARE(dialogs_->messages.size(), size_t{2});
+    }
+
+    void progressText_data() {
+        QTest::addColumn<int>("updates");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("first") << 1 << ". 1%";
+        QTest::newRow("third") << 3 << "... 3%";
+        QTest::newRow("overshoot") << 103 << QString(103, QLatin1Char('.')) + " 103%";
+    }
+
+    void progressText() {
+        QFETCH(int, updates);
+        QFETCH(QString, text);
+        QCOMPARE(TransferWalkHost::ProgressText(updates), text);
     }
 
     void handlerBetweenTwoSamplesChangesTheSamplesStillToCome() {

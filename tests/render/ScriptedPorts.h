@@ -60,7 +60,9 @@ class ScriptedHost final : public WalkHost {
     bool YieldDue() override { return true; }
     void Yield() override { between(++yields); }
     bool StopRequested() const override { return stop; }
-    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    // Progress as the count of updates, the end as "done".
+    void ShowProgress(int32_t updates) override { statuses.push_back(std::to_string(updates)); }
+    void ShowDone() override { statuses.emplace_back("done"); }
     void PageWritten() override { ++pagesWritten; }
     void PageIncomplete(int64_t lost, const std::string& reason) override {
         incomplete.emplace_back(lost, reason);

@@ -52,7 +52,7 @@ TEST(HtmlPage, WritesHeaderSampleLinesRowEndsAndClosing) {
     EXPECT_EQ(rig.host.pagesWritten, 1);
     // The preview: every sample prints its character, failing ones in black, -1 in colour 1.
     EXPECT_EQ(rig.canvas.marks, (Lines{"T 0 0 'a' 0", "T 1 0 '<' 3C2B1A", "T 0 1 '&' 1", "T 1 1 'a' 0"}));
-    EXPECT_EQ(rig.host.statuses.back(), "Готово");
+    EXPECT_EQ(rig.host.statuses.back(), "done");
 }
 
 TEST(HtmlPage, ColourTextsAndLineCounts) {
