@@ -35,8 +35,8 @@ struct WalkOutcome {
 //   grid);  e. read the pixel;  f. test it and draw the fill mode's mark (fill mode 5 also writes
 //   the page line first).
 // Fill mode 5 writes the page's header before the walk, "<BR>" after every row and the closing
-// lines after it, then tells the host whether the whole page reached the disk. The host hears of the end unless the
-// walk failed. `live` is read at each use; `region` and `fillText` are fixed.
+// lines after it, then tells the host whether the whole page reached the disk. The host hears of
+// the end unless the walk failed. `live` is read at each use; `region` and `fillText` are fixed.
 WalkOutcome TransferRegion(const RenderState& live, Region region, const std::string& fillText,
                            WalkPorts& ports);
 

@@ -14,7 +14,6 @@
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipPlacement.h"
-#include "interaction/InteractionTexts.h"
 #include "tests/window/WindowTestSupport.h"
 
 using namespace glimmet;
