@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "render/RenderTexts.h"
+#include "render/WalkPrecheck.h"
 #include "tests/render/ScriptedPorts.h"
 
 namespace glimmet {
@@ -140,6 +141,8 @@ TEST(TransferRegion, ShowsProgressEveryIntervalOfGridUnits) {
     }
 }
 
+// Each case also checks that the failure is known before the walk starts (every sample passes here,
+// so the prediction, which assumes that, is exact).
 TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
     struct Case {
         const char* name;
@@ -148,6 +151,8 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
         WalkFailure failure;
         size_t samples;
         std::string lastStatus;
+        int16_t fill = kFillPoints;
+        std::string text = "text";
     };
     const Case cases[] = {
         {"zero column step", {0, 0, 3, 3}, 0, 1, 1, WalkFailure::ZeroStep, 0, ""},
@@ -162,7 +167,53 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
          WalkFailure::CoordinateOverflow,
          165,
          ""},
+        {"a row far down lands beyond 16 bits",
+         {0, 0, 0, 200},
+         1,
+         1,
+         200,
+         WalkFailure::CoordinateOverflow,
+         165,
+         ""},
+        {"box corner beyond 16 bits",
+         {0, 0, 2, 0},
+         1,
+         1,
+         16384,
+         WalkFailure::CoordinateOverflow,
+         2,
+         "",
+         kFillSquares},
+        {"circle radius beyond 16 bits",
+         {0, 0, 2, 0},
+         20000,
+         20000,
+         1,
+         WalkFailure::CoordinateOverflow,
+         1,
+         "",
+         kFillCircles},
+        {"the page drops what it cannot place",
+         {0, 0, 200, 0},
+         1,
+         1,
+         200,
+         WalkFailure::None,
+         201,
+         "Готово",
+         kFillPage},
         {"column advance past 32767", {32760, 0, 32767, 0}, 1, 1, 1, WalkFailure::LoopOverflow, 8, ""},
+        {"row advance past 32767", {0, 32767, 0, 32767}, 1, 1, 1, WalkFailure::LoopOverflow, 1, ""},
+        {"fill text index past 16 bits",
+         {0, 0, 32767, 0},
+         1,
+         1,
+         1,
+         WalkFailure::CounterOverflow,
+         32767,
+         "",
+         kFillPage,
+         std::string(32767, 'x')},
         // 200 x 1 units: interval 2, so the walk skips from the second sample on.
         {"skipping drops the marks", {0, 0, 200, 1}, 1, 1, 200, WalkFailure::None, 402, "Готово"},
         {"skipping ends the row on overflow",
@@ -181,6 +232,14 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
          WalkFailure::None,
          404,
          "Готово"},
+        {"progress after the first row comes too late",
+         {32567, 0, 32767, 200},
+         1,
+         1,
+         1,
+         WalkFailure::LoopOverflow,
+         201,
+         ""},
     };
     for (const auto& c : cases) {
         Rig rig;
@@ -188,7 +247,10 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
         live.Xst = c.xst;
         live.Yst = c.yst;
         live.ZOOM = c.zoom;
-        const auto outcome = rig.Run(live, c.region);
+        live.FillMode = c.fill;
+        live.PagePath = "p.htm";
+        EXPECT_EQ(PredictWalkFailure(live, c.region, c.text), c.failure) << c.name;
+        const auto outcome = rig.Run(live, c.region, c.text);
         EXPECT_EQ(outcome.failure, c.failure) << c.name;
         EXPECT_EQ(rig.source.reads.size(), c.samples) << c.name;
         EXPECT_EQ(rig.host.statuses.empty() ? "" : rig.host.statuses.back(), c.lastStatus) << c.name;
