@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/PictureDamage.h"
+#include "render/OutputSize.h"
+#include "render/TransferRegion.h"
 
 namespace glimmet::batch_texts {
 
@@ -63,6 +66,70 @@ inline std::string DescribeDamage(const PictureDamage& d) {
             break;
     }
     return {};
+}
+
+// Files that must be kept apart.
+inline std::string PageIsPicture(const std::string& page, const std::string& picture) {
+    return "the page file '" + page + "' is the picture '" + picture + "': give --html another file";
+}
+inline std::string PageIsOutput(const std::string& page, const std::string& output) {
+    return "the page file '" + page + "' is the output picture '" + output +
+           "': give --html or -o another file";
+}
+
+// A picture that cannot be used; `detail` says why.
+inline std::string CannotRead(const std::string& path, const std::string& detail) {
+    return "cannot read '" + path + "': " + detail;
+}
+inline std::string NotAPicture(const std::string& path, const std::string& detail) {
+    return "'" + path + "' is not a picture that can be read: " + detail;
+}
+inline std::string Damaged(const std::string& path, const std::string& detail) {
+    return "'" + path + "' is damaged: " + detail;
+}
+
+// Refusals of parameters that the walk or the output picture could not follow, naming the option
+// to change.
+inline std::string PictureBeyondReach(int32_t width, int32_t height) {
+    return "the picture is " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels, more than one walk reaches (32768 a side from 0): give a region with -r";
+}
+inline std::string WalkRefusal(WalkFailure failure) {
+    switch (failure) {
+        case WalkFailure::RegionOverflow:
+            return "the region is wider or taller than 32767 pixels: give a smaller -r";
+        case WalkFailure::CoordinateOverflow:
+            return "a mark lands beyond output coordinate 32767: use a smaller -z or -r";
+        case WalkFailure::LoopOverflow:
+            return "the region reaches past coordinate 32767: change -r or -s";
+        case WalkFailure::CounterOverflow:
+            return "the fill text is too long for this many samples: use a shorter -t, a smaller -r or a "
+                   "larger -s";
+        default:
+            return "the walk ended early: change -s";
+    }
+}
+inline std::string OutputTooLarge(int64_t width, int64_t height) {
+    return "the output picture would be " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels; at most " + std::to_string(kMaxOutputSide) + " a side and " +
+           std::to_string(kMaxOutputPixels) + " in all: use a smaller -z or -r";
+}
+
+// Failures of files; `reason` is the system's.
+inline std::string CannotAppend(const std::string& path, const std::string& reason) {
+    return "cannot append to '" + path + "': " + reason;
+}
+inline std::string PageIncomplete(const std::string& path, const std::string& reason) {
+    return "cannot write the page to '" + path + "': " + reason + "; the file is left as it was";
+}
+inline std::string CannotWrite(const std::string& path, const std::string& reason, bool oldFileLost) {
+    return "cannot write '" + path + "': " + reason + (oldFileLost ? "; its old content was lost" : "");
+}
+inline constexpr std::string_view kNotEncoded = "the image library could not encode the picture";
+inline constexpr std::string_view kNoMemoryForOutput = "not enough memory for the output picture";
+inline constexpr std::string_view kStandardOutput = "standard output";
+inline std::string Summary(int64_t samples, int64_t passed) {
+    return std::to_string(samples) + " samples visited, " + std::to_string(passed) + " passed";
 }
 
 // Exit statuses.

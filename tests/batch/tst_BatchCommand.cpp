@@ -1,32 +1,83 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <map>
 
 namespace {
 
 struct Result {
     int status = -1;
     QString errors;
+    QByteArray output;
+};
+
+// How to start the command: under a file-size limit (in KiB, 0 for none) and, when the tests run as
+// root, as an unprivileged user so that a folder's permissions hold.
+struct Limits {
+    int fileKiB = 0;
+    bool unprivileged = false;
 };
 
 // Runs the batch command as a script would, with standard error not a terminal.
-Result Batch(const QStringList& arguments) {
+Result Batch(const QStringList& arguments, Limits limits = {}) {
+    QString program = QStringLiteral(GLIMMET_BATCH_PROGRAM);
+    QStringList line = arguments;
+    if (limits.fileKiB > 0) {
+        line = QStringList{"-c", QString("ulimit -f %1; exec \"$0\" \"$@\"").arg(limits.fileKiB), program} +
+               line;
+        program = "bash";
+    }
+    if (limits.unprivileged && ::geteuid() == 0) {
+        line = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + line;
+        program = "setpriv";
+    }
     QProcess process;
-    process.start(QStringLiteral(GLIMMET_BATCH_PROGRAM), arguments);
+    process.start(program, line);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardError()), process.readAllStandardOutput()};
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Every entry under `folder` with its content, or a link's target.
+std::map<QString, QByteArray> Snapshot(const QString& folder) {
+    std::map<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        entries[info.filePath()] = info.isSymLink() ? ("-> " + info.symLinkTarget()).toUtf8()
+                                   : info.isDir()   ? QByteArray("folder")
+                                                    : Contents(info.filePath());
+    }
+    return entries;
 }
 
 class BatchCommand : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // A picture of one colour.
+    QString Plain(const QString& name, int side) const {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(QColor(10, 20, 30));
+        image.save(Path(name));
+        return Path(name);
+    }
 
     // 4 × 3 picture: blue (the default key) everywhere but two pixels.
     QString KeyPicture(const QString& name = "key.bmp") const {
@@ -106,6 +157,139 @@ TEST_F(BatchCommand, AppendsOnePageForEveryRunAndSavesItsPreview) {
     EXPECT_TRUE(text.contains("<font color=\"#000000\">Ё</font>\r\n"));
     const QImage preview(Path("preview.bmp"));
     EXPECT_EQ(preview.size(), QSize(4, 3));
+}
+
+TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
+    const QString picture = KeyPicture();
+    ASSERT_EQ(Batch({picture, "-q", "-o", Path("reference.bmp")}).status, 0);
+    const QByteArray reference = Contents(Path("reference.bmp"));
+    QDir(dir.path()).mkdir("real");
+    for (const QString name : {"own.bmp", "real/target.bmp"}) {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    }
+    ::chmod(Path("own.bmp").toUtf8(), 0640);
+    ::symlink("real/target.bmp", Path("link.bmp").toUtf8());
+    ::symlink("real/new.bmp", Path("dangling.bmp").toUtf8());
+    struct Case {
+        const char* name;
+        QString output;
+        QString written;  // where the bitmap lands; empty: standard output
+        mode_t mode;
+    };
+    const Case cases[] = {
+        {"a replaced file keeps its permission bits", Path("own.bmp"), Path("own.bmp"), 0640},
+        {"a link is followed and stays a link", Path("link.bmp"), Path("real/target.bmp"), 0},
+        {"a link to no file yet makes the file", Path("dangling.bmp"), Path("real/new.bmp"), 0},
+        {"- is standard output", "-", "", 0},
+        {"a character device is written as a stream", "/dev/stdout", "", 0},
+    };
+    for (const auto& c : cases) {
+        const Result result = Batch({picture, "-q", "-o", c.output});
+        ASSERT_EQ(result.status, 0) << c.name << ": " << result.errors.toStdString();
+        EXPECT_EQ(c.written.isEmpty() ? result.output : Contents(c.written), reference) << c.name;
+        struct stat info {};
+        if (c.mode != 0) {
+            EXPECT_EQ(::stat(c.written.toUtf8(), &info), 0) << c.name;
+            EXPECT_EQ(info.st_mode & 07777, c.mode) << c.name;
+        }
+        if (!c.written.isEmpty() && c.output != c.written) {
+            EXPECT_TRUE(QFileInfo(c.output).isSymLink()) << c.name;
+        }
+    }
+
+    // A FIFO is written as a stream for its reader and stays a FIFO.
+    ASSERT_EQ(::mkfifo(Path("fifo").toUtf8(), 0600), 0);
+    QProcess writer;
+    writer.start(QStringLiteral(GLIMMET_BATCH_PROGRAM), {picture, "-q", "-o", Path("fifo")});
+    QFile fifo(Path("fifo"));
+    ASSERT_TRUE(fifo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fifo.readAll(), reference);
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    EXPECT_EQ(writer.exitCode(), 0);
+    struct stat info {};
+    EXPECT_TRUE(::lstat(Path("fifo").toUtf8(), &info) == 0 && S_ISFIFO(info.st_mode));
+}
+
+TEST_F(BatchCommand, AFailedRunLeavesEveryFileAsItWas) {
+    const QString picture = KeyPicture();
+    const QString sprite = Plain("sprite.bmp", 64);
+    const QString page = Path("page.htm");
+    ASSERT_EQ(Batch({picture, "-q", "--html", page, "-o", Path("out.bmp")}).status, 0);
+    ::symlink("key.bmp", Path("key-link.bmp").toUtf8());
+    ::link(picture.toUtf8(), Path("key-hard.bmp").toUtf8());
+    ::symlink("page.htm", Path("page-link.htm").toUtf8());
+    // A file that may be written in a folder where no file may be made.
+    QDir(dir.path()).mkdir("locked");
+    QFile::copy(Path("out.bmp"), Path("locked/out.bmp"));
+    ::chmod(dir.path().toUtf8(), 0755);
+    ::chown(Path("locked/out.bmp").toUtf8(), 65534, 65534);
+    ::chmod(Path("locked").toUtf8(), 0555);
+    // At zoom 8 the sprite's page (about 150 KiB) fits under a 400 KiB limit and its bitmap (750 KiB) does
+    // not.
+    const QStringList bigOutput = {sprite, "-z", "8", "-o"};
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        Limits limits;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"page is the picture", {picture, "--html", picture}, {}, 2, "give --html another file"},
+        {"page is the picture through a link",
+         {picture, "--html", Path("key-link.bmp")},
+         {},
+         2,
+         "is the picture"},
+        {"page is the picture's hard link",
+         {picture, "--html", Path("key-hard.bmp")},
+         {},
+         2,
+         "is the picture"},
+        {"page is the output",
+         {picture, "--html", page, "-o", Path("page-link.htm")},
+         {},
+         2,
+         "is the output picture"},
+        {"region past 32767",
+         {picture, "-r", "0,0,32767,0", "--html", Path("new.htm"), "-o", Path("new.bmp")},
+         {},
+         2,
+         "change -r"},
+        {"region past 32767 on an old page",
+         {picture, "-r", "0,0,32767,0", "--html", page},
+         {},
+         2,
+         "change -r"},
+        {"marks beyond 16 bits", {picture, "-z", "20000"}, {}, 2, "use a smaller -z"},
+        {"output too large", {picture, "-z", "20000", "--html", page, "-o", Path("new.bmp")}, {}, 2, "-z"},
+        {"page over a file-size limit", {sprite, "--html", page}, {100}, 1, "File too large"},
+        {"new page over a file-size limit", {sprite, "--html", Path("new.htm")}, {100}, 1, "File too large"},
+        {"output over a file-size limit after the page",
+         bigOutput + QStringList{Path("out.bmp"), "--html", page},
+         {400},
+         1,
+         "File too large"},
+        {"output in a locked folder over a file-size limit",
+         bigOutput + QStringList{Path("locked/out.bmp")},
+         {400, true},
+         1,
+         "File too large"},
+        {"output in a missing folder after the page",
+         {picture, "--html", page, "-o", Path("missing/out.bmp")},
+         {},
+         1,
+         "cannot write"},
+    };
+    const auto before = Snapshot(dir.path());
+    for (const auto& c : cases) {
+        const Result result = Batch(c.arguments, c.limits);
+        EXPECT_EQ(result.status, c.status) << c.name << ": " << result.errors.toStdString();
+        EXPECT_TRUE(result.errors.contains(c.message)) << c.name << ": " << result.errors.toStdString();
+        EXPECT_EQ(Snapshot(dir.path()), before) << c.name;
+    }
+    ::chmod(Path("locked").toUtf8(), 0755);
 }
 
 }  // namespace
