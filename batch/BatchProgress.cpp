@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "batch/BatchTexts.h"
+
 namespace glimmet {
 
 BatchProgress::BatchProgress(size_t pictures, bool show)
@@ -43,6 +45,13 @@ void BatchProgress::DrawIfDue() {
                  static_cast<int>(share * 100), done_, pictures_, static_cast<long long>(samples));
     std::fflush(stderr);
     drawn_ = true;
+}
+
+void BatchProgress::Say(const std::string& message) {
+    const std::lock_guard lock(mutex_);
+    if (drawn_) std::fputs("\r\033[K", stderr);
+    drawn_ = false;
+    std::fprintf(stderr, "%s: %s\n", batch_texts::kProgram.data(), message.c_str());
 }
 
 void BatchProgress::End() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <string>
 
 namespace glimmet {
 
@@ -22,6 +23,8 @@ class BatchProgress {
     void Done(size_t index, int64_t visited);
     // Clears the bar's line.
     void End();
+    // Writes one line of the program's messages to standard error, above the bar.
+    void Say(const std::string& message);
 
   private:
     struct Walk {

@@ -1,14 +1,16 @@
 #include "batch/BatchRun.h"
 
+#include <sched.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <algorithm>
 
+#include "batch/BatchPlan.h"
 #include "batch/BatchProgress.h"
 #include "batch/BatchTexts.h"
-#include "batch/FileIdentity.h"
-#include "batch/PictureJob.h"
-#include "batch/WorkerTools.h"
+#include "batch/ParallelRunner.h"
+#include "batch/ReportWriter.h"
+#include "batch/RunTally.h"
 
 namespace glimmet {
 
@@ -16,37 +18,53 @@ namespace t = batch_texts;
 
 namespace {
 
-void Say(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n", t::kProgram.data(), message.c_str());
+// The cores this process may run on.
+size_t Cores() {
+    cpu_set_t set;
+    if (::sched_getaffinity(0, sizeof set, &set) == 0)
+        return static_cast<size_t>(std::max(1, CPU_COUNT(&set)));
+    return std::max<long>(1, ::sysconf(_SC_NPROCESSORS_ONLN));
+}
+
+bool ReadingFailed(PictureError error) {
+    return error == PictureError::CannotRead || error == PictureError::NotAPicture ||
+           error == PictureError::Damaged;
 }
 
 }  // namespace
 
 int RunBatch(const BatchOptions& o) {
-    // The page is never a picture: appending to the input or replacing the page by the output picture
-    // would destroy one of them.
-    if (!o.html.empty()) {
-        const FileIdentity page = FileIdentity::Of(o.html);
-        if (page == FileIdentity::Of(o.picture)) {
-            Say(t::PageIsPicture(o.html, o.picture));
-            return t::kExitArguments;
-        }
-        if (!o.output.empty() && o.output != "-" && page == FileIdentity::Of(o.output)) {
-            Say(t::PageIsOutput(o.html, o.output));
-            return t::kExitArguments;
-        }
+    const BatchPlan plan = PlanBatch(o);
+    if (!plan.error.empty()) {
+        BatchProgress(0, false).Say(plan.error);
+        return plan.status;
     }
-    BatchProgress progress(1, !o.quiet && ::isatty(STDERR_FILENO));
-    WorkerTools tools;
-    const PictureTask task{0, o.picture, o.output, o.html};
-    const PictureResult result = PictureJob(o, task, tools, progress).Run();
-    progress.End();
-    if (result.status == t::kExitDone || result.status == t::kExitSomethingPassed) {
-        if (!o.quiet) Say(result.message);
-    } else {
-        Say(result.message);
+    const size_t count = plan.tasks.size();
+    const bool several = count > 1;
+    BatchProgress bar(count, !o.quiet && ::isatty(STDERR_FILENO));
+    ReportWriter report(o);
+    RunTally tally;
+    ParallelRunner(o, plan.tasks, bar)
+        .Run(o.jobs > 0 ? static_cast<size_t>(o.jobs) : Cores(),
+             [&](const PictureTask& task, const PictureResult& result) {
+                 tally.Add(result);
+                 report.Add(task, result);
+                 if (o.quiet && result.error == PictureError::None) return;
+                 // A message that does not name its picture gets the name
+                 // first when the run has several.
+                 const bool named = ReadingFailed(result.error);
+                 bar.Say(several && !named ? "'" + task.picture + "': " + result.message : result.message);
+             });
+    bar.End();
+    int status = tally.Status();
+    const std::string reportProblem = report.Finish(tally, status);
+    if (!reportProblem.empty()) {
+        bar.Say(reportProblem);
+        if (status != t::kExitArguments) status = t::kExitFile;
     }
-    return result.status;
+    if (several && !o.quiet)
+        bar.Say(t::RunSummary(tally.pictures, tally.failed, tally.samples, tally.passed));
+    return status;
 }
 
 }  // namespace glimmet

@@ -28,6 +28,17 @@ int64_t GridPoints(int32_t from, int32_t to, int32_t step) {
     return span >= 0 ? span / step + 1 : 0;
 }
 
+// PNG for a name ending in ".png" in any case, BMP for every other name.
+bool NamesPng(const std::string& name) {
+    static constexpr std::string_view kPng = ".png";
+    if (name.size() < kPng.size()) return false;
+    for (size_t i = 0; i < kPng.size(); ++i) {
+        const char c = name[name.size() - kPng.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != kPng[i]) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 PictureJob::PictureJob(const BatchOptions& options, const PictureTask& task, WorkerTools& tools,
@@ -115,7 +126,11 @@ PictureResult PictureJob::Run() {
     NullCanvas nothing;
     if (!task_.output.empty()) raster.emplace(&output, tools_.Glyphs());
     MarkCanvas& canvas = raster ? static_cast<MarkCanvas&>(*raster) : nothing;
-    ImagePixelSource source(load.image);
+    ImagePixelSource image(load.image);
+    std::optional<PassingRecorder> recorder;
+    if (!o_.report.empty() && o_.reportLimit > 0)
+        recorder.emplace(image, live, static_cast<size_t>(o_.reportLimit));
+    PixelSource& source = recorder ? static_cast<PixelSource&>(*recorder) : image;
     BatchHost host(progress_, task_.index,
                    GridPoints(region.y0, region.y1, o_.yStep) * GridPoints(region.x0, region.x1, o_.xStep));
     WalkOutcome outcome;
@@ -125,6 +140,7 @@ PictureResult PictureJob::Run() {
         outcome = TransferRegion(live, region, o_.text, ports);
     }
     result_.outcome = outcome;
+    if (recorder) result_.firstPassing = recorder->Samples();
     progress_.Done(task_.index, outcome.samples);
 
     if (!outcome.Completed()) {
@@ -138,8 +154,9 @@ PictureResult PictureJob::Run() {
     }
     if (!task_.output.empty()) {
         const bool toStandardOutput = task_.output == "-";
-        const SaveResult saved = toStandardOutput ? WriteBitmap(output, STDOUT_FILENO, BitmapFormat::Bmp)
-                                                  : SaveBitmap(output, task_.output, BitmapFormat::Bmp);
+        const BitmapFormat format = NamesPng(task_.output) ? BitmapFormat::Png : BitmapFormat::Bmp;
+        const SaveResult saved = toStandardOutput ? WriteBitmap(output, STDOUT_FILENO, format)
+                                                  : SaveBitmap(output, task_.output, format);
         if (!saved.saved) {
             pageBefore.Undo();
             const std::string reason = saved.systemError != 0

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "batch/BatchOptions.h"
 #include "batch/BatchProgress.h"
+#include "batch/PassingRecorder.h"
 #include "batch/WorkerTools.h"
 #include "render/TransferRegion.h"
 
@@ -31,6 +33,7 @@ struct PictureResult {
     int32_t height = 0;
     std::optional<Region> region;
     WalkOutcome outcome;
+    std::vector<PassingSample> firstPassing;  // up to the report's limit, when a report is written
 };
 
 // Checks one picture: reads it, refuses parameters that the walk or the output could not follow
