@@ -162,8 +162,7 @@ TEST_F(BatchCommand, AFailedRunLeavesEveryFileAsItWas) {
     ::chmod(dir.path().toUtf8(), 0755);
     ::chown(Path("locked/out.bmp").toUtf8(), 65534, 65534);
     ::chmod(Path("locked").toUtf8(), 0555);
-    // At zoom 8 the sprite's page (about 150 KiB) fits under a 400 KiB limit and its bitmap (750 KiB) does
-    // not.
+    // At zoom 8 the sprite's page (150 KiB) fits under a 400 KiB limit and its bitmap (750 KiB) does not.
     const QStringList bigOutput = {sprite, "-z", "8", "-o"};
     struct Case {
         const char* name;
@@ -172,51 +171,28 @@ TEST_F(BatchCommand, AFailedRunLeavesEveryFileAsItWas) {
         int status;
         const char* message;
     };
+    const QString key = picture, fresh = Path("new.htm"), out = Path("new.bmp"), far = "0,0,32767,0";
+    const Launch limit100 = Limited(100), limit400 = Limited(400), lockedOut = Limited(400, true);
+    // clang-format off
     const Case cases[] = {
-        {"page is the picture", {picture, "--html", picture}, {}, 2, "give --html another file"},
-        {"page is the picture through a link",
-         {picture, "--html", Path("key-link.bmp")},
-         {},
-         2,
-         "is the picture"},
-        {"page is the picture's hard link",
-         {picture, "--html", Path("key-hard.bmp")},
-         {},
-         2,
-         "is the picture"},
-        {"page is the output",
-         {picture, "--html", page, "-o", Path("page-link.htm")},
-         {},
-         2,
-         "is the output picture"},
-        {"region past 32767",
-         {picture, "-r", "0,0,32767,0", "--html", Path("new.htm"), "-o", Path("new.bmp")},
-         {},
-         2,
-         "change -r"},
-        {"region past 32767 on an old page",
-         {picture, "-r", "0,0,32767,0", "--html", page},
-         {},
-         2,
-         "change -r"},
-        {"marks beyond 16 bits", {picture, "-z", "20000"}, {}, 2, "use a smaller -z"},
-        {"output too large", {picture, "-z", "20000", "--html", page, "-o", Path("new.bmp")}, {}, 2, "-z"},
-        {"page over a file-size limit", {sprite, "--html", page}, Limited(100), 1, "File too large"},
-        {"new page over a file-size limit",
-         {sprite, "--html", Path("new.htm")},
-         Limited(100),
-         1,
-         "File too large"},
-        {"output over a file-size limit after the page",
-         bigOutput + QStringList{Path("out.bmp"), "--html", page}, Limited(400), 1, "File too large"},
-        {"output in a locked folder over a file-size limit", bigOutput + QStringList{Path("locked/out.bmp")},
-         Limited(400, true), 1, "File too large"},
-        {"output in a missing folder after the page",
-         {picture, "--html", page, "-o", Path("missing/out.bmp")},
-         {},
-         1,
-         "cannot write"},
+        {"page is the picture", {key, "--html", key}, {}, 2, "give --html another file"},
+        {"page is the picture by a link", {key, "--html", Path("key-link.bmp")}, {}, 2, "is the picture"},
+        {"page is the picture's hard link", {key, "--html", Path("key-hard.bmp")}, {}, 2, "is the picture"},
+        {"page is the output", {key, "--html", page, "-o", Path("page-link.htm")}, {}, 2, "is the output"},
+        {"region past 32767", {key, "-r", far, "--html", fresh, "-o", out}, {}, 2, "change -r"},
+        {"region past 32767 on an old page", {key, "-r", far, "--html", page}, {}, 2, "change -r"},
+        {"marks beyond 16 bits", {key, "-z", "20000"}, {}, 2, "use a smaller -z"},
+        {"output too large", {key, "-z", "20000", "--html", page, "-o", out}, {}, 2, "-z"},
+        {"page over a file-size limit", {sprite, "--html", page}, limit100, 1, "File too large"},
+        {"new page over a file-size limit", {sprite, "--html", fresh}, limit100, 1, "File too large"},
+        {"output over a limit after the page", bigOutput + QStringList{Path("out.bmp"), "--html", page},
+         limit400, 1, "File too large"},
+        {"output in a locked folder over a limit", bigOutput + QStringList{Path("locked/out.bmp")}, lockedOut,
+         1, "File too large"},
+        {"output in a missing folder after the page", {key, "--html", page, "-o", Path("none/out.bmp")}, {},
+         1, "cannot write"},
     };
+    // clang-format on
     const auto before = Snapshot(dir.path());
     for (const auto& c : cases) {
         const Result result = Batch(c.arguments, c.limits);

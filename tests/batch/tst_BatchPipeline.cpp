@@ -73,43 +73,22 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
         const char* message;
         int reportLines;
     };
+    // clang-format off
     const Case cases[] = {
-        {"- reads the list on standard input",
-         {"--report", "-", "-"},
-         "key.bmp\nplain.bmp\n",
-         0,
-         "2 pictures",
-         3},
+        {"- reads a list", {"--report", "-", "-"}, "key.bmp\nplain.bmp\n", 0, "2 pictures", 3},
         {"--files-from reads a list", {"--report", "-", "--files-from", "list.txt"}, "", 0, "2 pictures", 3},
         {"-- ends the options", {"--report", "-", "--", "-q.bmp"}, "", 0, "12 samples visited", 2},
-        {"one output for two pictures",
-         {"-o", "same.bmp", "key.bmp", "plain.bmp"},
-         "",
-         2,
-         "tell them apart",
-         0},
+        {"one output for two", {"-o", "same.bmp", "key.bmp", "plain.bmp"}, "", 2, "tell them apart", 0},
         {"one page for two pictures", {"--html", "%d/p.htm", "key.bmp", "plain.bmp"}, "", 2, "for both", 0},
-        {"an output that is another picture",
-         {"-o", "%d/plain.bmp", "key.bmp", "plain.bmp"},
-         "",
-         2,
-         "which is the picture 'plain.bmp'",
-         0},
-        {"a page that is a picture",
-         {"--html", "%d/plain.bmp", "key.bmp", "plain.bmp"},
-         "",
-         2,
-         "is the picture",
-         0},
-        {"a report that is a picture",
-         {"--report", "./key.bmp", "key.bmp"},
-         "",
-         2,
-         "give --report another",
-         0},
+        {"an output that is another picture", {"-o", "%d/plain.bmp", "key.bmp", "plain.bmp"}, "", 2,
+         "which is the picture 'plain.bmp'", 0},
+        {"a page that is a picture", {"--html", "%d/plain.bmp", "key.bmp", "plain.bmp"}, "", 2,
+         "is the picture", 0},
+        {"a report that is a picture", {"--report", "./key.bmp", "key.bmp"}, "", 2, "--report another", 0},
         {"standard output twice", {"-o", "-", "--report", "-", "key.bmp"}, "", 2, "standard output", 0},
         {"a list that cannot be read", {"--files-from", "none.txt"}, "", 1, "cannot read the list", 0},
     };
+    // clang-format on
     const auto before = Snapshot(dir.path());
     for (const auto& c : cases) {
         const Result result = Batch(c.arguments, In(dir.path(), c.input));
