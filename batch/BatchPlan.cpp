@@ -90,7 +90,8 @@ BatchPlan PlanBatch(const BatchOptions& o) {
             continue;
         }
         const std::string reason = ReadList("-", pictures);
-        if (!reason.empty()) return {{}, t::CannotReadList(std::string(t::kStandardInput), reason), t::kExitFile};
+        if (!reason.empty())
+            return {{}, t::CannotReadList(std::string(t::kStandardInput), reason), t::kExitFile};
     }
     if (!o.filesFrom.empty()) {
         const std::string reason = ReadList(o.filesFrom, pictures);

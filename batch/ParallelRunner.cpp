@@ -23,6 +23,7 @@ void ParallelRunner::Run(size_t jobs, const Handler& handler) {
         WorkerTools tools;
         for (size_t i = next++; i < tasks_.size(); i = next++) {
             PictureResult result = PictureJob(options_, tasks_[i], tools, progress_).Run();
+            progress_.Done(i, result.outcome.samples);
             const std::lock_guard lock(mutex);
             finished[i] = std::move(result);
             for (; handed < tasks_.size() && finished[handed]; ++handed) {

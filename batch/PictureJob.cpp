@@ -65,20 +65,35 @@ RenderState PictureJob::WalkState() const {
     return live;
 }
 
+PictureResult& PictureJob::Unreadable(const PictureLoad& load) {
+    const std::string& path = task_.picture;
+    const std::string detail = load.damage ? t::DescribeDamage(load.damage) : load.detail.toStdString();
+    switch (load.error) {
+        case PictureLoadError::CannotOpen:
+            return Finish(t::kExitFile, PictureError::CannotRead, t::CannotRead(path, detail));
+        case PictureLoadError::NotAPicture:
+            return Finish(t::kExitFile, PictureError::NotAPicture, t::NotAPicture(path, detail));
+        default:
+            return Finish(t::kExitFile, PictureError::Damaged, t::Damaged(path, detail));
+    }
+}
+
+std::optional<std::string> PictureJob::SaveOutput(const QImage& output) const {
+    const bool toStandardOutput = task_.output == "-";
+    const BitmapFormat format = NamesPng(task_.output) ? BitmapFormat::Png : BitmapFormat::Bmp;
+    const SaveResult saved = toStandardOutput ? WriteBitmap(output, STDOUT_FILENO, format)
+                                              : SaveBitmap(output, task_.output, format);
+    if (saved.saved) return std::nullopt;
+    const std::string reason = saved.systemError != 0 ? std::generic_category().message(saved.systemError)
+                                                      : std::string(t::kNotEncoded);
+    return t::CannotWrite(toStandardOutput ? std::string(t::kStandardOutput) : task_.output, reason,
+                          saved.oldFileLost);
+}
+
 PictureResult PictureJob::Run() {
     const std::string& path = task_.picture;
     const PictureLoad load = LoadPictureFile(QString::fromStdString(path));
-    if (load.error != PictureLoadError::None) {
-        const std::string detail = load.damage ? t::DescribeDamage(load.damage) : load.detail.toStdString();
-        switch (load.error) {
-            case PictureLoadError::CannotOpen:
-                return Finish(t::kExitFile, PictureError::CannotRead, t::CannotRead(path, detail));
-            case PictureLoadError::NotAPicture:
-                return Finish(t::kExitFile, PictureError::NotAPicture, t::NotAPicture(path, detail));
-            default:
-                return Finish(t::kExitFile, PictureError::Damaged, t::Damaged(path, detail));
-        }
-    }
+    if (load.error != PictureLoadError::None) return Unreadable(load);
     result_.width = load.image.width();
     result_.height = load.image.height();
 
@@ -141,7 +156,6 @@ PictureResult PictureJob::Run() {
     }
     result_.outcome = outcome;
     if (recorder) result_.firstPassing = recorder->Samples();
-    progress_.Done(task_.index, outcome.samples);
 
     if (!outcome.Completed()) {
         pageBefore.Undo();
@@ -153,18 +167,10 @@ PictureResult PictureJob::Run() {
                       t::PageIncomplete(task_.html, host.lossReason()));
     }
     if (!task_.output.empty()) {
-        const bool toStandardOutput = task_.output == "-";
-        const BitmapFormat format = NamesPng(task_.output) ? BitmapFormat::Png : BitmapFormat::Bmp;
-        const SaveResult saved = toStandardOutput ? WriteBitmap(output, STDOUT_FILENO, format)
-                                                  : SaveBitmap(output, task_.output, format);
-        if (!saved.saved) {
+        const std::optional<std::string> failed = SaveOutput(output);
+        if (failed) {
             pageBefore.Undo();
-            const std::string reason = saved.systemError != 0
-                                           ? std::generic_category().message(saved.systemError)
-                                           : std::string(t::kNotEncoded);
-            return Finish(t::kExitFile, PictureError::CannotWrite,
-                          t::CannotWrite(toStandardOutput ? std::string(t::kStandardOutput) : task_.output,
-                                         reason, saved.oldFileLost));
+            return Finish(t::kExitFile, PictureError::CannotWrite, *failed);
         }
     }
     const int status = o_.expectNone && outcome.passed > 0 ? t::kExitSomethingPassed : t::kExitDone;

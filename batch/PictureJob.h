@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include "batch/BatchProgress.h"
 #include "batch/PassingRecorder.h"
 #include "batch/WorkerTools.h"
+#include "platform/PictureLoader.h"
 #include "render/TransferRegion.h"
 
 namespace glimmet {
@@ -48,6 +50,9 @@ class PictureJob {
 
   private:
     PictureResult& Finish(int status, PictureError error, std::string message);
+    PictureResult& Unreadable(const PictureLoad& load);
+    // Writes the output picture; the message when that failed.
+    std::optional<std::string> SaveOutput(const QImage& output) const;
     RenderState WalkState() const;
 
     const BatchOptions& o_;

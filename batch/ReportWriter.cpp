@@ -111,8 +111,9 @@ void ReportWriter::Add(const PictureTask& task, const PictureResult& r) {
     line["passed"] = r.outcome.passed;
     Json first = Json::array();
     for (const PassingSample& sample : r.firstPassing) {
-        first.push_back(
-            {{"x", sample.x}, {"y", sample.y}, {"colour", sample.colour < 0 ? Json() : Json(Hex(sample.colour))}});
+        first.push_back({{"x", sample.x},
+                         {"y", sample.y},
+                         {"colour", sample.colour < 0 ? Json() : Json(Hex(sample.colour))}});
     }
     line["first_passing"] = std::move(first);
     if (!task.output.empty()) line["output"] = task.output;
