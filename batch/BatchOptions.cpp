@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <functional>
-#include <map>
+
+#include "batch/BatchTexts.h"
+#include "batch/OutputTemplate.h"
 
 namespace glimmet {
 
@@ -38,11 +40,12 @@ std::optional<int32_t> Key(const std::string& text) {
     return RGB((*parts)[0], (*parts)[1], (*parts)[2]);
 }
 
-template <typename T>
-std::optional<T> Choice(const std::string& text, const std::map<std::string, T>& choices) {
-    const auto found = choices.find(text);
-    if (found == choices.end()) return std::nullopt;
-    return found->second;
+template <typename T, size_t N>
+std::optional<T> Choice(const std::string& text, const std::pair<std::string_view, T> (&choices)[N]) {
+    for (const auto& [name, value] : choices) {
+        if (text == name) return value;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -91,11 +94,7 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
          }},
         {"-c", "--compare", "equal | notequal | greater | lesser | invert",
          [&](const std::string& v) {
-             const auto code = Choice<uint8_t>(v, {{"equal", kMethEqual},
-                                                   {"notequal", kMethNotEqual},
-                                                   {"greater", kMethGreater},
-                                                   {"lesser", kMethLesser},
-                                                   {"invert", kMethInvert}});
+             const auto code = Choice(v, batch_texts::kComparisons);
              if (code) o.compare = *code;
              return code.has_value();
          }},
@@ -108,16 +107,33 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
          }},
         {"-f", "--fill", "points | circles | squares | text",
          [&](const std::string& v) {
-             const auto code = Choice<int16_t>(v, {{"points", kFillPoints},
-                                                   {"circles", kFillCircles},
-                                                   {"squares", kFillSquares},
-                                                   {"text", kFillText}});
+             const auto code = Choice(v, batch_texts::kFills);
              if (code) o.fill = *code;
              return code.has_value();
          }},
         {"-t", "--text", "any text", [&](const std::string& v) { return o.text = v, true; }},
-        {"-o", "--output", "a file name", [&](const std::string& v) { return o.output = v, !v.empty(); }},
-        {nullptr, "--html", "a file name", [&](const std::string& v) { return o.html = v, !v.empty(); }},
+        {"-o", "--output", "a file name, - or a template with %n, %f, %d, %%",
+         [&](const std::string& v) { return o.output = v, !v.empty(); }},
+        {nullptr, "--html", "a file name or a template with %n, %f, %d, %%",
+         [&](const std::string& v) { return o.html = v, !v.empty(); }},
+        {nullptr, "--report", "a file name, or - for standard output",
+         [&](const std::string& v) { return o.report = v, !v.empty(); }},
+        {nullptr, "--report-limit", "a whole number 0..1000000",
+         [&](const std::string& v) {
+             const auto n = Numbers(v, 0, 1000000);
+             if (!n || n->size() != 1) return false;
+             o.reportLimit = n->front();
+             return true;
+         }},
+        {"-j", "--jobs", "a whole number 1..1024",
+         [&](const std::string& v) {
+             const auto n = Numbers(v, 1, 1024);
+             if (!n || n->size() != 1) return false;
+             o.jobs = n->front();
+             return true;
+         }},
+        {nullptr, "--files-from", "a file name, or - for standard input",
+         [&](const std::string& v) { return o.filesFrom = v, !v.empty(); }},
     };
     const std::vector<std::pair<std::vector<std::string>, bool*>> flags = {
         {{"--expect-none"}, &o.expectNone},
@@ -126,11 +142,15 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
         {{"--version"}, &o.version},
     };
 
-    std::vector<std::string> pictures;
+    bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument.size() < 2 || argument[0] != '-') {
-            pictures.push_back(argument);
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            o.pictures.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
             continue;
         }
         bool known = false;
@@ -167,13 +187,16 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
         }
     }
     if (o.help || o.version) return parse;
-    if (pictures.size() != 1) {
-        parse.error = pictures.empty()
-                          ? "PICTURE is missing: name one picture file (see --help)"
-                          : "only one PICTURE may be given, found " + std::to_string(pictures.size());
-        return parse;
+    for (const auto& [name, text] : {std::pair{"-o", &o.output}, std::pair{"--html", &o.html}}) {
+        const std::string problem = OutputTemplate(*text).Problem();
+        if (!problem.empty()) {
+            parse.error = "invalid value '" + *text + "' for " + name + ": " + problem;
+            return parse;
+        }
     }
-    o.picture = pictures.front();
+    if (o.pictures.empty() && o.filesFrom.empty())
+        parse.error =
+            "PICTURE is missing: name a picture file, or give a list with - or --files-from (see --help)";
     return parse;
 }
 

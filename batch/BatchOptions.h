@@ -11,8 +11,9 @@ namespace glimmet {
 
 // What one run of the batch command does, as read from its arguments.
 struct BatchOptions {
-    std::string picture;
-    std::optional<Region> region;  // absent: every pixel of the picture once
+    std::vector<std::string> pictures;  // as given; "-" stands for the list on standard input
+    std::string filesFrom;              // a file that lists pictures, one a line; "-": standard input
+    std::optional<Region> region;       // absent: every pixel of the picture once
     int16_t xStep = 1, yStep = 1;
     int16_t zoom = 1;
     int32_t key = RGB(0, 0, 255);
@@ -20,8 +21,11 @@ struct BatchOptions {
     uint8_t tolerance = 0;
     int16_t fill = kFillPoints;
     std::string text = "text";
-    std::string output;  // empty: no picture written
-    std::string html;    // empty: no page written
+    std::string output;  // a name template (OutputTemplate); empty: no picture written; "-": standard output
+    std::string html;    // a name template; empty: no page written
+    std::string report;  // empty: no report; "-": standard output
+    int32_t reportLimit = 100;  // passing samples listed per picture
+    int32_t jobs = 0;           // pictures checked at once; 0: one per core
     bool expectNone = false;
     bool quiet = false;
     bool help = false;

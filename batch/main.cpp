@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -33,6 +34,10 @@ int main(int argc, char** argv) {
         std::printf("%s %s\n", batch_texts::kProgram.data(), kVersionText);
         return batch_texts::kExitDone;
     }
+    // A closed pipe or a file-size limit becomes a write error with the system's reason, which the
+    // run reports after putting every file back, instead of a signal that ends it half-way.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(QuietQtMessages);
     // Drawing the output picture needs fonts and so a GUI application, but no screen: it renders
     // off screen unless told otherwise. Without an output picture the lighter core application

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the speed targets side by side in one run: the walk per fill mode (Google Benchmark), the
-# batch HTML export against jp2a on the same pictures, and the batch command's peak memory.
+# batch HTML export against jp2a on the same pictures, the batch command's peak memory, and a folder
+# of sprites checked in one run against a loop of glimmet-batch and a loop of ImageMagick.
 # Usage: bench/run.sh [BUILD_DIR]   (default build-release; built here in Release if missing)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,12 +20,16 @@ echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 
 echo "== walk over a 1024 x 1024 grid, one thread"
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_walk" --benchmark_min_time=1 2>/dev/null
 
-# Seconds of the best of five runs of a command.
-best_of_five() {
-  local best=""
-  for _ in 1 2 3 4 5; do
+# Seconds of the best of N runs of a command (whatever its exit status); $before_each, when set, runs
+# untimed before each run.
+before_each=""
+best_of() {
+  local best="" runs=$1
+  shift
+  for _ in $(seq "$runs"); do
     local t
-    /usr/bin/time -f "%e" -o "$work/time" "$@" >/dev/null 2>&1
+    eval "$before_each"
+    /usr/bin/time -f "%e" -o "$work/time" "$@" >/dev/null 2>&1 || true
     t=$(tail -n 1 "$work/time")
     if [ -z "$best" ] || awk "BEGIN{exit !($t < $best)}"; then best=$t; fi
   done
@@ -38,8 +43,8 @@ echo "== HTML export: glimmet-batch against jp2a --colors --html (best of 5)"
 for side in 1024 2048; do
   picture="$work/p$side.jpg"
   convert -size "${side}x${side}" -seed 7 plasma:fractal "$picture"
-  ours=$(best_of_five sh -c "rm -f '$work/o.htm'; '$batch' -q --html '$work/o.htm' '$picture'")
-  theirs=$(best_of_five sh -c "jp2a --colors --html --size=${side}x${side} '$picture' > '$work/j.html'")
+  ours=$(best_of 5 sh -c "rm -f '$work/o.htm'; '$batch' -q --html '$work/o.htm' '$picture'")
+  theirs=$(best_of 5 sh -c "jp2a --colors --html --size=${side}x${side} '$picture' > '$work/j.html'")
   size=$(stat -c %s "$work/o.htm")
   echo "${side}x${side}: glimmet-batch ${ours}s (page $((size / 1000000)) MB), jp2a ${theirs}s," \
        "ratio $(awk "BEGIN{printf \"%.2f\", $ours / $theirs}") (target: at most 0.50)"
@@ -54,3 +59,38 @@ for args in "-o $work/o.bmp" "-f text -o $work/o.bmp" "--html $work/o4096.htm"; 
   peak=$(tail -n 1 "$work/peak")
   echo "glimmet-batch $args: peak ${peak} KB = $(awk "BEGIN{printf \"%.2f\", $peak / $decoded_kb}") x the decoded picture (target: below 3)"
 done
+
+echo "== pipeline: 1000 sprites of 64 x 64, is the top border all key colour? (best of 3)"
+sprites="$work/sprites"
+mkdir -p "$sprites"
+# Ten sprites: a figure on the key colour; every third one has a stray pixel on its top border.
+for i in 0 1 2 3 4 5 6 7 8 9; do
+  sprite=(-size 64x64 xc:'#FF00FF' -fill "rgb($((i * 25)),120,60)" -draw "circle 32,32 32,$((8 + i))")
+  [ $((i % 3)) -eq 0 ] && sprite+=(-fill white -draw "point $((i * 6)),0")
+  convert "${sprite[@]}" -type TrueColor "BMP3:$work/base$i.bmp"
+done
+for n in $(seq 0 999); do cp "$work/base$((n % 10)).bmp" "$sprites/sprite$(printf %04d "$n").bmp"; done
+check=(-q -k '#FF00FF' -r 0,0,63,0 --expect-none)
+one_run=$(best_of 3 "$batch" "${check[@]}" "$sprites"/*.bmp)
+loop_ours=$(best_of 3 sh -c 'for f in "$@"; do "$0" -q -k "#FF00FF" -r 0,0,63,0 --expect-none "$f"; done' \
+            "$batch" "$sprites"/*.bmp)
+loop_magick=$(best_of 3 sh -c 'for f in "$@"; do convert "$f" -crop 64x1+0+0 +repage -fill black \
+            -opaque "#FF00FF" -format "%[fx:maxima]" info:; done' sh "$sprites"/*.bmp)
+# Seconds for 1000 sprites are milliseconds for one.
+echo "one run: ${one_run}s; a loop of glimmet-batch: ${loop_ours}s (${loop_ours} ms a sprite);" \
+     "a loop of ImageMagick: ${loop_magick}s (${loop_magick} ms a sprite)"
+echo "one run against the loops: $(awk "BEGIN{printf \"%.0f\", $loop_ours / $one_run}") x and" \
+     "$(awk "BEGIN{printf \"%.0f\", $loop_magick / $one_run}") x faster (target: at least 30 x)"
+
+echo "== pipeline: 100 pictures of 512 x 512 exported with --html, -j 1 against -j 2 (best of 3)"
+pictures="$work/pictures"
+mkdir -p "$pictures" "$work/pages"
+for i in 0 1 2 3; do convert -size 512x512 -seed "$i" plasma:fractal "$work/plasma$i.jpg"; done
+for n in $(seq 0 99); do cp "$work/plasma$((n % 4)).jpg" "$pictures/p$(printf %03d "$n").jpg"; done
+before_each='rm -f "$work/pages"/*'
+export_j1=$(best_of 3 "$batch" -q -j 1 --html "$work/pages/%n.htm" "$pictures"/*.jpg)
+export_j2=$(best_of 3 "$batch" -q -j 2 --html "$work/pages/%n.htm" "$pictures"/*.jpg)
+before_each=""
+pages_mb=$(du -sm "$work/pages" | cut -f1)
+echo "-j 1: ${export_j1}s, -j 2: ${export_j2}s (${pages_mb} MB of pages), -j 2 is" \
+     "$(awk "BEGIN{printf \"%.2f\", $export_j1 / $export_j2}") x faster (target: at least 1.7 x)"

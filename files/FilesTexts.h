@@ -63,6 +63,10 @@ inline std::string DescribeDamage(const PictureDamage& d) {
 // Save: the label, the file name in quotes, then the system's reason.
 inline constexpr std::string_view kSaveFailed = "Не удалось сохранить рисунок:\n";
 inline constexpr std::string_view kNothingSaved = "Файл не записан.";
+// The image library could not encode the picture (no system error to show).
+inline constexpr std::string_view kNotEncoded = "Рисунок не удалось закодировать.";
+// A file rewritten in place failed and its old content could not be put back.
+inline constexpr std::string_view kOldFileLost = "Прежнее содержимое файла утрачено.";
 
 // The HTML export.
 inline constexpr std::string_view kExportQuestion = "Вы действительно хотите записать рисунок в файл?";

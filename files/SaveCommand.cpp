@@ -1,5 +1,8 @@
 #include "files/SaveCommand.h"
 
+#include <QFile>
+#include <system_error>
+
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
 #include "platform/BitmapWriter.h"
@@ -20,10 +23,15 @@ void SaveCommand::Run() {
     if (path.isEmpty()) return;
     // The retained image as a bitmap.
     parts_.filePath = path.toStdString();
-    QString reason;
-    if (!SaveBitmap(parts_.output.Image(), path, &reason)) {
-        const QString why =
-            QtText(message_texts::kReason) + reason + QStringLiteral("\n") + QtText(t::kNothingSaved);
+    const SaveResult saved =
+        SaveBitmap(parts_.output.Image(), QFile::encodeName(path).toStdString(), BitmapFormat::Bmp);
+    if (!saved.saved) {
+        const QString reason =
+            saved.systemError != 0
+                ? QString::fromStdString(std::generic_category().message(saved.systemError))
+                : QtText(t::kNotEncoded);
+        const QString why = QtText(message_texts::kReason) + reason + QStringLiteral("\n") +
+                            QtText(saved.oldFileLost ? t::kOldFileLost : t::kNothingSaved);
         parts_.dialogs.MsgBox(FileFailure(t::kSaveFailed, path, why), MessageButtons::Ok,
                               MessageIcon::Critical, QtText(message_texts::kAppTitle));
         return;

@@ -1,14 +1,21 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
+#include <string>
+
+#include "platform/FileReplacement.h"
 
 namespace glimmet {
 
-// Writes `image` as a 24-bit BMP file at `path`, whatever the name's extension. The file is written
-// under a temporary name in the same folder and renamed into place, so a failed save leaves no
-// partial file and an existing file is replaced only by a complete one. On failure returns false
-// and, if `error` is given, sets it to the system's reason. Transparent pixels are composed over black.
-bool SaveBitmap(const QImage& image, const QString& path, QString* error);
+// The file formats a rendered picture is written in: a 24-bit BMP or a PNG of the same pixels.
+enum class BitmapFormat { Bmp, Png };
+
+// Writes `image` at `path` (bytes, as the file system spells them) in `format`, whatever the name's
+// extension, as ReplaceFile writes files: a failed save leaves the old file as it was.
+// Transparent pixels are composed over black.
+SaveResult SaveBitmap(const QImage& image, const std::string& path, BitmapFormat format);
+
+// Writes `image` as a stream to an open descriptor, such as standard output.
+SaveResult WriteBitmap(const QImage& image, int fd, BitmapFormat format);
 
 }  // namespace glimmet

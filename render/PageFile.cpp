@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <system_error>
 
 #include "render/PageFormat.h"
 
@@ -36,7 +36,7 @@ PageFile::~PageFile() {
 
 std::string PageFile::Touch(const std::string& path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0 || ::close(fd) != 0) return std::strerror(errno);
+    if (fd < 0 || ::close(fd) != 0) return std::generic_category().message(errno);
     return {};
 }
 
@@ -53,7 +53,7 @@ void PageFile::AppendLine(const std::string& path, std::string_view line) {
 
 void PageFile::Lose(size_t lines, int error) {
     lost_ += static_cast<int64_t>(lines);
-    reason_ = std::strerror(error);
+    reason_ = std::generic_category().message(error);
 }
 
 void PageFile::Flush() {
@@ -62,27 +62,35 @@ void PageFile::Flush() {
     if (fd < 0) {
         Lose(lineEnds_.size(), errno);
     } else {
-        struct stat info {};
-        size_t written = 0;
-        bool ok = ::fstat(fd, &info) == 0;
-        if (ok && info.st_size == 0) {
-            ok = WriteAll(fd, page::kByteOrderMark.data(), page::kByteOrderMark.size(), written);
-        }
-        if (ok)
-            ok = WriteAll(fd, buffer_.data(), buffer_.size(), written);
-        else
-            written = 0;
-        const int writeError = errno;
-        if (!ok) {
-            // Lines that reached the file whole are kept; the rest are lost.
-            const auto whole =
-                std::upper_bound(lineEnds_.begin(), lineEnds_.end(), written) - lineEnds_.begin();
-            Lose(lineEnds_.size() - static_cast<size_t>(whole), writeError);
-        }
+        const bool ok = AppendGathered(fd);
         if (::close(fd) != 0 && ok) Lose(lineEnds_.size(), errno);
     }
     buffer_.clear();
     lineEnds_.clear();
+}
+
+bool PageFile::AppendGathered(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        Lose(lineEnds_.size(), errno);
+        return false;
+    }
+    // A file that this flush starts gets the byte order mark first.
+    const size_t head = info.st_size == 0 ? page::kByteOrderMark.size() : 0;
+    size_t written = 0;
+    const bool headWritten = WriteAll(fd, page::kByteOrderMark.data(), head, written);
+    if (headWritten && WriteAll(fd, buffer_.data(), buffer_.size(), written)) return true;
+    const int writeError = errno;
+    // Lines that reached the file whole are kept; a line cut short is taken back, so that the file
+    // never ends in half a line (a stream such as a FIFO cannot be cut and is left as it is).
+    const size_t whole =
+        !headWritten ? 0
+                     : static_cast<size_t>(std::upper_bound(lineEnds_.begin(), lineEnds_.end(), written) -
+                                           lineEnds_.begin());
+    const off_t keep = whole > 0 ? static_cast<off_t>(head + lineEnds_[whole - 1]) : 0;
+    (void)::ftruncate(fd, info.st_size + keep);
+    Lose(lineEnds_.size() - whole, writeError);
+    return false;
 }
 
 }  // namespace glimmet

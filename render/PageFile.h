@@ -31,6 +31,8 @@ class PageFile final : public LineWriter {
 
   private:
     void Lose(size_t lines, int error);
+    // Appends what is gathered to the open file; false when some lines were lost.
+    bool AppendGathered(int fd);
 
     std::string path_;
     std::string buffer_;

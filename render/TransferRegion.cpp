@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "render/CodePoints.h"
 #include "render/ColorRules.h"
 #include "render/PageFormat.h"
 
@@ -31,31 +32,6 @@ bool Mul16(int32_t a, int32_t b, int32_t& out) {
     return Fits16(out);
 }
 
-// Splits a text into code points (UTF-8); a stray byte counts as one character of its own, so a
-// damaged text still walks, and a Cyrillic letter is never split into bytes.
-std::vector<std::string_view> CodePoints(const std::string& text) {
-    std::vector<std::string_view> points;
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80           ? 1
-                        : (lead >> 5) == 0x6  ? 2
-                        : (lead >> 4) == 0xE  ? 3
-                        : (lead >> 3) == 0x1E ? 4
-                                              : 1;
-        if (i + length > text.size()) length = 1;
-        for (size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                length = 1;
-                break;
-            }
-        }
-        points.emplace_back(text.data() + i, length);
-        i += length;
-    }
-    return points;
-}
-
 // The colour a character is drawn in: the absolute value of the sample, as white when that lies
 // above 0xFFFFFF (a complemented sample under the invert comparison).
 uint32_t CharacterColour(int32_t sample) {
@@ -70,7 +46,7 @@ class Walk {
         : live_(live),
           region_(region),
           fillText_(fillText),
-          characters_(CodePoints(fillText_)),
+          characters_(SplitCodePoints(fillText_)),
           ports_(ports) {}
 
     WalkOutcome Run();

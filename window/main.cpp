@@ -1,10 +1,14 @@
 #include <QApplication>
+#include <csignal>
 
 #include "platform/QtDialogService.h"
 #include "platform/ScreenMetrics.h"
 #include "window/MF.h"
 
 int main(int argc, char* argv[]) {
+    // A save beyond a file-size limit fails with the system's reason and keeps the old file, instead
+    // of a signal that ends the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     glimmet::QtDialogService dialogs;
     glimmet::WindowOptions options;

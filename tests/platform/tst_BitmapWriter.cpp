@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 
 #include "platform/BitmapWriter.h"
 #include "platform/PictureLoader.h"
@@ -26,23 +28,29 @@ uint32_t Le16At(const QByteArray& bytes, int offset) {
     return static_cast<uint8_t>(bytes[offset]) | (static_cast<uint8_t>(bytes[offset + 1]) << 8);
 }
 
-TEST(BitmapWriter, WritesA24BitBitmapWhateverTheExtension) {
+TEST(BitmapWriter, WritesTheFormatAskedForWhateverTheExtension) {
     QTemporaryDir dir;
-    for (const QString name : {"out.bmp", "out.jpg", "out"}) {
-        const QString path = dir.filePath(name);
-        WriteFile(path, "an older file that is replaced without a question");
-        QString error;
-        ASSERT_TRUE(SaveBitmap(Sample(), path, &error)) << error.toStdString();
-        const QByteArray bytes = ReadFile(path);
-        ASSERT_GE(bytes.size(), 54);
-        EXPECT_EQ(bytes.left(2), "BM");
-        EXPECT_EQ(Le16At(bytes, 28), 24u) << "bits per pixel";
-        const PictureLoad load = LoadPictureFile(path);
-        ASSERT_EQ(load.error, PictureLoadError::None) << load.detail.toStdString();
-        EXPECT_EQ(load.image, Sample());
+    for (const QString name : {"out.bmp", "out.jpg", "out", "out.png"}) {
+        for (const BitmapFormat format : {BitmapFormat::Bmp, BitmapFormat::Png}) {
+            const QString path = dir.filePath(name);
+            WriteFile(path, "an older file that is replaced without a question");
+            const SaveResult saved = SaveBitmap(Sample(), path.toStdString(), format);
+            ASSERT_TRUE(saved.saved) << saved.systemError;
+            const QByteArray bytes = ReadFile(path);
+            ASSERT_GE(bytes.size(), 54);
+            if (format == BitmapFormat::Bmp) {
+                EXPECT_EQ(bytes.left(2), "BM");
+                EXPECT_EQ(Le16At(bytes, 28), 24u) << "bits per pixel";
+            } else {
+                EXPECT_EQ(bytes.left(4), "\x89PNG");
+            }
+            const PictureLoad load = LoadPictureFile(path);
+            ASSERT_EQ(load.error, PictureLoadError::None) << load.detail.toStdString();
+            EXPECT_EQ(load.image, Sample());
+        }
     }
     // No temporary file is left beside them.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
 TEST(BitmapWriter, FailsCleanlyWhereItCannotWrite) {
@@ -61,15 +69,15 @@ TEST(BitmapWriter, FailsCleanlyWhereItCannotWrite) {
     if (geteuid() != 0) cases.push_back({"folder without write permission", locked});
     for (const Case& c : cases) {
         const QString path = c.folder + QStringLiteral("/out.bmp");
-        QString error;
-        EXPECT_FALSE(SaveBitmap(Sample(), path, &error)) << c.name;
-        EXPECT_FALSE(error.isEmpty()) << c.name;
+        const SaveResult saved = SaveBitmap(Sample(), path.toStdString(), BitmapFormat::Bmp);
+        EXPECT_FALSE(saved.saved) << c.name;
+        EXPECT_NE(saved.systemError, 0) << c.name;
         EXPECT_FALSE(QFile::exists(path)) << c.name;
     }
     EXPECT_TRUE(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_FALSE(QDir(dir.filePath("missing")).exists());
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(SaveBitmap(Sample(), dir.path(), nullptr)) << "a folder's own path";
+    EXPECT_EQ(SaveBitmap(Sample(), dir.path().toStdString(), BitmapFormat::Bmp).systemError, EISDIR);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <fstream>
 #include <sstream>
@@ -159,6 +162,25 @@ TEST_F(PageFileOnDisk, EveryLineIsOnDiskWhenTheWalkYields) {
     ASSERT_EQ(sizes.size(), 2u);
     EXPECT_GT(sizes[0], 3u);        // the header is there before the first sample
     EXPECT_GT(sizes[1], sizes[0]);  // and the first sample's line before the second
+}
+
+TEST_F(PageFileOnDisk, AWriteCutShortTakesBackTheHalfLine) {
+    const std::string earlier(100, 'e');
+    std::ofstream(path, std::ios::binary) << earlier;
+    // The file may grow by 50 bytes: two whole lines of 22 bytes and a part of the third.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{150, limit.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    PageFile page;
+    const std::string line(20, 'x');
+    for (int i = 0; i < 5; ++i) page.AppendLine(path, line);
+    page.Flush();
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(Contents(), earlier + line + "\r\n" + line + "\r\n");
+    EXPECT_EQ(page.LostLines(), 3);
+    EXPECT_EQ(page.LossReason(), "File too large");
 }
 
 TEST(PageFileErrors, UnwritableTargetsLoseLinesWithTheSystemsReason) {

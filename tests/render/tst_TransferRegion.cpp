@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "render/WalkPrecheck.h"
 #include "tests/render/ScriptedPorts.h"
 
 namespace glimmet {
@@ -135,6 +136,8 @@ TEST(TransferRegion, ShowsProgressEveryIntervalOfGridUnits) {
     }
 }
 
+// Each case also checks that the failure is known before the walk starts (every sample passes here,
+// so the prediction, which assumes that, is exact).
 TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
     struct Case {
         const char* name;
@@ -143,40 +146,43 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
         WalkFailure failure;
         size_t samples;
         std::string lastStatus;
+        int16_t fill = kFillPoints;
+        std::string text = "text";
     };
+    using F = WalkFailure;
+    const std::string longText(32767, 'x');
+    // clang-format off
     const Case cases[] = {
-        {"zero column step", {0, 0, 3, 3}, 0, 1, 1, WalkFailure::ZeroStep, 0, ""},
-        {"zero row step", {0, 0, 3, 3}, 1, 0, 1, WalkFailure::ZeroStep, 0, ""},
-        {"region wider than 16 bits", {-30000, 0, 30000, 0}, 1, 1, 1, WalkFailure::RegionOverflow, 0, ""},
+        {"zero column step", {0, 0, 3, 3}, 0, 1, 1, F::ZeroStep, 0, ""},
+        {"zero row step", {0, 0, 3, 3}, 1, 0, 1, F::ZeroStep, 0, ""},
+        {"region wider than 16 bits", {-30000, 0, 30000, 0}, 1, 1, 1, F::RegionOverflow, 0, ""},
         // zoom 200: the sample 164 pixels right of x0 lands beyond 32767.
-        {"mark beyond 16 bits ends the walk",
-         {0, 0, 200, 0},
-         1,
-         1,
-         200,
-         WalkFailure::CoordinateOverflow,
-         165,
-         ""},
-        {"column advance past 32767", {32760, 0, 32767, 0}, 1, 1, 1, WalkFailure::LoopOverflow, 8, ""},
+        {"mark beyond 16 bits ends the walk", {0, 0, 200, 0}, 1, 1, 200, F::CoordinateOverflow, 165, ""},
+        {"a row far down lands beyond 16 bits", {0, 0, 0, 200}, 1, 1, 200, F::CoordinateOverflow, 165, ""},
+        {"box corner beyond 16 bits", {0, 0, 2, 0}, 1, 1, 16384, F::CoordinateOverflow, 2, "", kFillSquares},
+        {"circle beyond 16 bits", {0, 0, 2, 0}, 20000, 20000, 1, F::CoordinateOverflow, 1, "", kFillCircles},
+        {"the page drops what it cannot place", {0, 0, 200, 0}, 1, 1, 200, F::None, 201, "done", kFillPage},
+        {"column advance past 32767", {32760, 0, 32767, 0}, 1, 1, 1, F::LoopOverflow, 8, ""},
+        {"row advance past 32767", {0, 32767, 0, 32767}, 1, 1, 1, F::LoopOverflow, 1, ""},
+        {"fill text index past 16 bits", {0, 0, 32767, 0}, 1, 1, 1, F::CounterOverflow, 32767, "", kFillPage,
+         longText},
         // 200 x 1 units: interval 2, so the walk skips from the second sample on.
-        {"skipping drops the marks", {0, 0, 200, 1}, 1, 1, 200, WalkFailure::None, 402, "done"},
-        {"skipping ends the row on overflow", {32567, 0, 32767, 1}, 1, 1, 1, WalkFailure::None, 402, "done"},
-        {"skipping ends the walk on row overflow",
-         {0, 32566, 1, 32767},
-         1,
-         1,
-         1,
-         WalkFailure::None,
-         404,
-         "done"},
+        {"skipping drops the marks", {0, 0, 200, 1}, 1, 1, 200, F::None, 402, "done"},
+        {"skipping ends the row on overflow", {32567, 0, 32767, 1}, 1, 1, 1, F::None, 402, "done"},
+        {"skipping ends the walk on row overflow", {0, 32566, 1, 32767}, 1, 1, 1, F::None, 404, "done"},
+        {"progress only after the first row", {32567, 0, 32767, 200}, 1, 1, 1, F::LoopOverflow, 201, ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Rig rig;
         RenderState live;
         live.Xst = c.xst;
         live.Yst = c.yst;
         live.ZOOM = c.zoom;
-        const auto outcome = rig.Run(live, c.region);
+        live.FillMode = c.fill;
+        live.PagePath = "p.htm";
+        EXPECT_EQ(PredictWalkFailure(live, c.region, c.text), c.failure) << c.name;
+        const auto outcome = rig.Run(live, c.region, c.text);
         EXPECT_EQ(outcome.failure, c.failure) << c.name;
         EXPECT_EQ(rig.source.reads.size(), c.samples) << c.name;
         EXPECT_EQ(rig.host.statuses.empty() ? "" : rig.host.statuses.back(), c.lastStatus) << c.name;

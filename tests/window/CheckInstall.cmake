@@ -1,5 +1,6 @@
 # Installs the build into a fresh prefix and checks that a desktop gets what it needs: both programs,
-# the desktop entry and the icons it names. Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
+# the desktop entry and the icons it names, the batch command's manual page and bash completion.
+# Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -23,6 +24,11 @@ endif()
 foreach(size 32 64 128)
   if(NOT EXISTS "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/glimmet.png")
     message(FATAL_ERROR "not installed: the ${size} x ${size} icon")
+  endif()
+endforeach()
+foreach(file share/man/man1/glimmet-batch.1 share/bash-completion/completions/glimmet-batch)
+  if(NOT EXISTS "${PREFIX}/${file}")
+    message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
 file(REMOVE_RECURSE "${PREFIX}")

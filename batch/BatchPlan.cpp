@@ -1,0 +1,135 @@
+#include "batch/BatchPlan.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <map>
+#include <optional>
+#include <system_error>
+
+#include "batch/BatchTexts.h"
+#include "batch/FileIdentity.h"
+#include "batch/OutputTemplate.h"
+
+namespace glimmet {
+
+namespace t = batch_texts;
+
+namespace {
+
+// Appends the names listed in a file, one a line; empty lines are skipped and a line may end in
+// CR LF. Returns the system's reason when the list cannot be read.
+std::string ReadList(const std::string& path, std::vector<std::string>& names) {
+    const bool standardInput = path == "-";
+    const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::generic_category().message(errno);
+    std::string text;
+    char block[65536];
+    ssize_t n = 0;
+    while ((n = ::read(fd, block, sizeof block)) != 0) {
+        if (n > 0) {
+            text.append(block, static_cast<size_t>(n));
+        } else if (errno != EINTR) {
+            const int error = errno;
+            if (!standardInput) ::close(fd);
+            return std::generic_category().message(error);
+        }
+    }
+    if (!standardInput) ::close(fd);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) names.push_back(std::move(line));
+        start = end + 1;
+    }
+    return {};
+}
+
+enum class Role { Picture, Output, Page, Report };
+
+struct Use {
+    Role role;
+    size_t task;
+    std::string name;
+};
+
+// Why a file may not serve both uses, the earlier one first; "" when it may: one picture given
+// twice, or a picture replaced by its own output picture, as a run on it alone allows.
+std::string Clash(const Use& first, const Use& second, const std::vector<PictureTask>& tasks) {
+    const std::string& picture = tasks[second.task].picture;
+    switch (second.role) {
+        case Role::Picture:
+            return {};
+        case Role::Output:
+            if (first.role == Role::Picture)
+                return first.task == second.task ? std::string()
+                                                 : t::OutputIsPicture(second.name, picture, first.name);
+            return t::SameOutput("-o", second.name, tasks[first.task].picture, picture);
+        case Role::Page:
+            if (first.role == Role::Picture) return t::PageIsPicture(second.name, first.name);
+            if (first.role == Role::Output) return t::PageIsOutput(second.name, first.name);
+            return t::SameOutput("--html", second.name, tasks[first.task].picture, picture);
+        case Role::Report:
+            break;
+    }
+    return t::ReportClash(second.name, first.name);
+}
+
+}  // namespace
+
+BatchPlan PlanBatch(const BatchOptions& o) {
+    BatchPlan plan;
+    std::vector<std::string> pictures;
+    for (const std::string& picture : o.pictures) {
+        if (picture != "-") {
+            pictures.push_back(picture);
+            continue;
+        }
+        const std::string reason = ReadList("-", pictures);
+        if (!reason.empty())
+            return {{}, t::CannotReadList(std::string(t::kStandardInput), reason), t::kExitFile};
+    }
+    if (!o.filesFrom.empty()) {
+        const std::string reason = ReadList(o.filesFrom, pictures);
+        if (!reason.empty()) return {{}, t::CannotReadList(o.filesFrom, reason), t::kExitFile};
+    }
+    if (pictures.empty()) return {{}, std::string(t::kNoPictures), t::kExitArguments};
+
+    const OutputTemplate output(o.output), page(o.html);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        plan.tasks.push_back({i, pictures[i], o.output.empty() ? "" : output.For(pictures[i]),
+                              o.html.empty() ? "" : page.For(pictures[i])});
+    }
+
+    std::map<FileIdentity, Use> uses;
+    std::optional<Use> standardOutput;
+    const auto use = [&](Role role, size_t task, const std::string& name) -> std::string {
+        if (name.empty()) return {};
+        Use next{role, task, name};
+        if (name == "-" && role != Role::Picture) {
+            if (standardOutput) return std::string(t::kStandardOutputTwice);
+            standardOutput = next;
+            return {};
+        }
+        const auto [found, added] = uses.emplace(FileIdentity::Of(name), next);
+        return added ? std::string() : Clash(found->second, next, plan.tasks);
+    };
+    for (const Role role : {Role::Picture, Role::Output, Role::Page}) {
+        for (const PictureTask& task : plan.tasks) {
+            const std::string& name = role == Role::Picture  ? task.picture
+                                      : role == Role::Output ? task.output
+                                                             : task.html;
+            const std::string error = use(role, task.index, name);
+            if (!error.empty()) return {{}, error, t::kExitArguments};
+        }
+    }
+    const std::string error = use(Role::Report, 0, o.report);
+    if (!error.empty()) return {{}, error, t::kExitArguments};
+    return plan;
+}
+
+}  // namespace glimmet

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "batch/BatchOptions.h"
+#include "batch/PictureJob.h"
+
+namespace glimmet {
+
+// The pictures of a run, in order, and the files each one writes; or why the run cannot start.
+struct BatchPlan {
+    std::vector<PictureTask> tasks;
+    std::string error;  // empty when the run can start
+    int status = 0;     // the exit status that goes with the error
+};
+
+// Gathers the pictures (reading the lists of - and --files-from), names each one's files by the
+// templates and refuses, before anything is read or written, files that would clash: two pictures
+// with one output or page, a page that is a picture or an output, an output that is another
+// picture of the run, a report that is any of them, or standard output twice.
+BatchPlan PlanBatch(const BatchOptions& options);
+
+}  // namespace glimmet

@@ -1,0 +1,12 @@
+#include "batch/WorkerTools.h"
+
+#include "platform/OutputFont.h"
+
+namespace glimmet {
+
+GlyphCache& WorkerTools::Glyphs() {
+    if (!glyphs_) glyphs_.emplace(OutputFont());
+    return *glyphs_;
+}
+
+}  // namespace glimmet

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QIODevice>
+#include <functional>
+#include <string>
+
+namespace glimmet {
+
+// How writing a file ended.
+struct SaveResult {
+    bool saved = false;
+    // errno of the step that failed; 0 with `saved` false when the content itself could not be made.
+    int systemError = 0;
+    // True only when a file rewritten in place could not be restored after a failed write.
+    bool oldFileLost = false;
+};
+
+// Writes a file's whole content to the device; false when it could not be made (a failed write of
+// the device counts as the device's error).
+using ContentWriter = std::function<bool(QIODevice&)>;
+
+// Writes a file so that a failure never destroys what was there, whatever `path` names (bytes, as
+// the file system spells them):
+// - a regular file or a new name: the content goes to a temporary file beside it, which then takes
+//   the old file's name; the new file keeps the old one's permission bits (and owner, where allowed).
+//   A symbolic link is followed and stays a link: the file it names is replaced.
+// - a file that may be written but whose folder may not: rewritten in place, after its new size was
+//   reserved; a failed write restores the old content, and `oldFileLost` says when that failed too.
+// - anything else that can be opened for writing (a FIFO, a character device such as /dev/stdout):
+//   written as a stream, and it stays what it was.
+// A file that its owner made read-only is not replaced. Safe to call from several threads at once.
+SaveResult ReplaceFile(const std::string& path, const ContentWriter& write);
+
+// Writes the content as a stream to an open descriptor (standard output for a pipe).
+SaveResult WriteToDescriptor(int fd, const ContentWriter& write);
+
+}  // namespace glimmet

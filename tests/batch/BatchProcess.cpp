@@ -1,0 +1,84 @@
+#include "tests/batch/BatchProcess.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+namespace glimmet::test {
+
+Launch Limited(int fileKiB, bool unprivileged) {
+    Launch launch;
+    launch.fileKiB = fileKiB;
+    launch.unprivileged = unprivileged;
+    return launch;
+}
+
+Launch In(const QString& folder, const QByteArray& input) {
+    Launch launch;
+    launch.folder = folder;
+    launch.input = input;
+    return launch;
+}
+
+Result Batch(const QStringList& arguments, const Launch& launch) {
+    QString program = QStringLiteral(GLIMMET_BATCH_PROGRAM);
+    QStringList line = arguments;
+    if (launch.fileKiB > 0) {
+        line = QStringList{"-c", QString("ulimit -f %1; exec \"$0\" \"$@\"").arg(launch.fileKiB), program} +
+               line;
+        program = "bash";
+    }
+    if (launch.unprivileged && ::geteuid() == 0) {
+        line = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + line;
+        program = "setpriv";
+    }
+    QProcess process;
+    process.setWorkingDirectory(launch.folder);
+    process.start(program, line);
+    process.write(launch.input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError()), process.readAllStandardOutput()};
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+std::map<QString, QByteArray> Snapshot(const QString& folder) {
+    std::map<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        entries[QDir(folder).relativeFilePath(info.filePath())] =
+            info.isSymLink() ? ("-> " + info.symLinkTarget()).toUtf8()
+            : info.isDir()   ? QByteArray("folder")
+                             : Contents(info.filePath());
+    }
+    return entries;
+}
+
+QString BatchCommand::Plain(const QString& name, int side, QColor colour) const {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(Path(name));
+    return Path(name);
+}
+
+QString BatchCommand::KeyPicture(const QString& name) const {
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 255));
+    image.setPixel(1, 0, qRgb(255, 0, 0));
+    image.setPixel(3, 2, qRgb(0, 200, 0));
+    image.save(Path(name));
+    return Path(name);
+}
+
+}  // namespace glimmet::test

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <map>
+
+// Runs the real batch command as a script would, for the tests of tests/batch.
+namespace glimmet::test {
+
+struct Result {
+    int status = -1;
+    QString errors;
+    QByteArray output;
+};
+
+// How to start the command: under a file-size limit (in KiB, 0 for none); when the tests run as
+// root, as an unprivileged user so that a folder's permissions hold; in a folder; with an input.
+struct Launch {
+    int fileKiB = 0;
+    bool unprivileged = false;
+    QString folder;
+    QByteArray input;
+};
+Launch Limited(int fileKiB, bool unprivileged = false);
+Launch In(const QString& folder, const QByteArray& input = {});
+
+// Runs the batch command with standard error not a terminal.
+Result Batch(const QStringList& arguments, const Launch& launch = {});
+
+QByteArray Contents(const QString& path);
+
+// Every entry under `folder`, by its name relative to it, with its content or a link's target.
+std::map<QString, QByteArray> Snapshot(const QString& folder);
+
+// A temporary folder with pictures made by the tests themselves.
+class BatchCommand : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    // A square picture of one colour.
+    QString Plain(const QString& name, int side, QColor colour = QColor(10, 20, 30)) const;
+    // 4 × 3 picture: blue (the default key) everywhere but two pixels, red at (1, 0) and green at (3, 2).
+    QString KeyPicture(const QString& name = "key.bmp") const;
+};
+
+}  // namespace glimmet::test
