@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -48,6 +51,25 @@ class RecordingCanvas final : public MarkCanvas {
     }
 };
 
+// Keeps the page's lines in memory per path. Lines for a path listed in `failing` are lost, and,
+// as on a disk, the loss is known only once they are flushed.
+class MemoryPage final : public LineWriter {
+  public:
+    std::map<std::string, std::vector<std::string>> files;
+    std::vector<std::string> failing;
+    int64_t lost = 0, unflushedLost = 0, unflushed = 0;
+    void AppendLine(const std::string& path, std::string_view line) override {
+        ++unflushed;
+        if (std::find(failing.begin(), failing.end(), path) != failing.end())
+            ++unflushedLost;
+        else
+            files[path].emplace_back(line);
+    }
+    void Flush() override { lost += std::exchange(unflushedLost, 0), unflushed = 0; }
+    int64_t LostLines() const override { return lost; }
+    std::string LossReason() const override { return lost ? "No space left on device" : ""; }
+};
+
 // Yields after every sample and runs `between(k)` between sample k and k + 1 (k counts from 1).
 class ScriptedHost final : public WalkHost {
   public:
@@ -56,9 +78,15 @@ class ScriptedHost final : public WalkHost {
     int yields = 0;
     int pagesWritten = 0;
     bool stop = false;
+    int32_t yieldCheckInterval = 1;
+    const MemoryPage* page = nullptr;  // when set, every line must be on disk before a handler runs
     std::vector<std::pair<int64_t, std::string>> incomplete;
     bool YieldDue() override { return true; }
-    void Yield() override { between(++yields); }
+    int32_t YieldCheckInterval() const override { return yieldCheckInterval; }
+    void Yield() override {
+        if (page) EXPECT_EQ(page->unflushed, 0) << "lines not on disk at yield " << yields + 1;
+        between(++yields);
+    }
     bool StopRequested() const override { return stop; }
     // Progress as the count of updates, the end as "done".
     void ShowProgress(int32_t updates) override { statuses.push_back(std::to_string(updates)); }
@@ -69,27 +97,6 @@ class ScriptedHost final : public WalkHost {
     }
 };
 
-// Keeps the page's lines in memory per path; paths listed in `failing` lose their lines.
-class MemoryPage final : public LineWriter {
-  public:
-    std::map<std::string, std::vector<std::string>> files;
-    std::vector<std::string> failing;
-    int64_t lost = 0;
-    int flushes = 0;
-    void AppendLine(const std::string& path, std::string_view line) override {
-        for (const auto& bad : failing) {
-            if (bad == path) {
-                ++lost;
-                return;
-            }
-        }
-        files[path].emplace_back(line);
-    }
-    void Flush() override { ++flushes; }
-    int64_t LostLines() const override { return lost; }
-    std::string LossReason() const override { return lost ? "No space left on device" : ""; }
-};
-
 // Everything a walk needs, scripted; `Run` walks with `live` as the window's state.
 struct Rig {
     ScriptedSource source;
@@ -97,8 +104,12 @@ struct Rig {
     ScriptedHost host;
     MemoryPage page;
     WalkPorts ports{source, canvas, host, page};
+    Rig() { host.page = &page; }
+    // However the walk ends, every line it wrote is on disk.
     WalkOutcome Run(const RenderState& live, Region region, const std::string& fillText = "text") {
-        return TransferRegion(live, region, fillText, ports);
+        const WalkOutcome outcome = TransferRegion(live, region, fillText, ports);
+        EXPECT_EQ(page.unflushed, 0) << "lines not on disk when the walk ends";
+        return outcome;
     }
 };
 

@@ -26,12 +26,14 @@ TEST(TransferRegion, WalksRowsThenColumnsWithBothEndsIncluded) {
     };
     for (const auto& c : cases) {
         Rig rig;
+        rig.host.yieldCheckInterval = 0;  // taken as 1: a yield check before every sample
         RenderState live;
         live.Xst = c.xst;
         live.Yst = c.yst;
         const auto outcome = rig.Run(live, c.region);
         EXPECT_TRUE(outcome.Completed()) << c.name;
         EXPECT_EQ(rig.source.reads, c.reads) << c.name;
+        EXPECT_EQ(rig.host.yields, static_cast<int>(c.reads.size())) << c.name;
         EXPECT_EQ(rig.host.statuses.back(), "done") << c.name;
     }
 }
@@ -50,20 +52,8 @@ TEST(TransferRegion, MarksEachFillModeAtZoomedPositions) {
         {"boxes span one zoomed cell", kFillSquares, 3, 2, 3, kMethNotEqual, {"B 0 0 6 9 123456"}},
         {"text", kFillText, 3, 2, 1, kMethNotEqual, {"T 0 0 't' 123456"}},
         {"equal marks the key", kFillPoints, 3, 2, 1, kMethEqual, {"P 6 0 FF"}},
-        {"invert: points use the low 24 bits",
-         kFillPoints,
-         1,
-         2,
-         1,
-         kMethInvert,
-         {"P 0 0 EDCBA9", "P 2 0 FFFF00"}},
-        {"invert: text uses the absolute value",
-         kFillText,
-         1,
-         2,
-         1,
-         kMethInvert,
-         {"T 0 0 't' 123457", "T 2 0 'e' 100"}},
+        {"invert: low 24 bits", kFillPoints, 1, 2, 1, kMethInvert, {"P 0 0 EDCBA9", "P 2 0 FFFF00"}},
+        {"invert: text absolute", kFillText, 1, 2, 1, kMethInvert, {"T 0 0 't' 123457", "T 2 0 'e' 100"}},
         {"other fill modes draw nothing", 9, 1, 2, 1, kMethNotEqual, {}},
         {"unknown comparison passes nothing", kFillPoints, 1, 2, 1, 0, {}},
     };
@@ -93,6 +83,15 @@ TEST(TransferRegion, LaysTheFillTextOverTheWholeGrid) {
         {"AB", {"A", "B", "A", "B", "A", "B"}},
         {"", {"", "", "", "", "", ""}},
         {"Ёж", {"Ё", "ж", "Ё", "ж", "Ё", "ж"}},  // code points, never bytes
+        {"a€", {"a", "€", "a", "€", "a", "€"}},
+        {"a\U0001F600", {"a", "\U0001F600", "a", "\U0001F600", "a", "\U0001F600"}},
+        {"\x80"
+         "b",
+         {"\x80", "b", "\x80", "b", "\x80", "b"}},  // a stray byte is a character
+        {"\xE2\x82"
+         "b",
+         {"\xE2", "\x82", "b", "\xE2", "\x82", "b"}},
+        {"a\xF0", {"a", "\xF0", "a", "\xF0", "a", "\xF0"}},  // a lead byte at the end
     };
     for (const auto& c : cases) {
         Rig rig;
@@ -156,6 +155,7 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
         {"zero column step", {0, 0, 3, 3}, 0, 1, 1, F::ZeroStep, 0, ""},
         {"zero row step", {0, 0, 3, 3}, 1, 0, 1, F::ZeroStep, 0, ""},
         {"region wider than 16 bits", {-30000, 0, 30000, 0}, 1, 1, 1, F::RegionOverflow, 0, ""},
+        {"a width of -32768 still fits", {0, 0, -32768, 0}, 1, 1, 1, F::None, 0, "done"},
         // zoom 200: the sample 164 pixels right of x0 lands beyond 32767.
         {"mark beyond 16 bits ends the walk", {0, 0, 200, 0}, 1, 1, 200, F::CoordinateOverflow, 165, ""},
         {"a row far down lands beyond 16 bits", {0, 0, 0, 200}, 1, 1, 200, F::CoordinateOverflow, 165, ""},

@@ -17,32 +17,22 @@ TEST(WalkConcurrency, HandlerBetweenSamplesTakesEffectWhereTheRulesSay) {
         std::vector<std::string> marks;
     };
     // Region 0..2 x 0..1, every pixel 0x10; the walk yields before each sample.
+    // clang-format off
     const Case cases[] = {
-        {"new reference colour from the next sample",
-         2,
-         [](RenderState& s) { s.col = 0x10; },
+        {"new reference colour from the next sample", 2, [](RenderState& s) { s.col = 0x10; },
          {"P 0 0 10", "P 1 0 10"}},
-        {"new comparison from the next sample",
-         3,
-         [](RenderState& s) { s.METH = kMethInvert; },
+        {"new comparison from the next sample", 3, [](RenderState& s) { s.METH = kMethInvert; },
          {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 FFFFEF", "P 1 1 FFFFEF", "P 2 1 FFFFEF"}},
-        {"new zoom from the next sample",
-         4,
-         [](RenderState& s) { s.ZOOM = 10; },
+        {"new zoom from the next sample", 4, [](RenderState& s) { s.ZOOM = 10; },
          {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 10 10 10", "P 20 10 10"}},
-        {"new fill mode from the next sample",
-         5,
-         [](RenderState& s) { s.FillMode = kFillSquares; },
+        {"new fill mode from the next sample", 5, [](RenderState& s) { s.FillMode = kFillSquares; },
          {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 1 1 10", "B 2 1 3 2 10"}},
-        {"new circle size from the next sample",
-         5,
-         [](RenderState& s) { s.FillMode = kFillCircles, s.Yst = 5; },
+        {"new circle size from the next sample", 5, [](RenderState& s) { s.FillMode = kFillCircles, s.Yst = 5; },
          {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 1 1 10", "C 2 1 3 10"}},
-        {"new column step from the next row",
-         1,
-         [](RenderState& s) { s.Xst = 2; },
+        {"new column step from the next row", 1, [](RenderState& s) { s.Xst = 2; },
          {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 2 1 10"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Rig rig;
         rig.source.colourAt = [](int32_t, int32_t) { return 0x10; };
