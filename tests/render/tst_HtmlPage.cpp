@@ -29,10 +29,15 @@ const Lines kHeader = {
 const Lines kClosing = {"</td></tr></table>", "</FONT>", "<p>&nbsp;</p>", "</Body>", "</HTML>"};
 
 RenderState PageState(const std::string& path) {
-    RenderState live;
-    live.FillMode = kFillPage;
-    live.PagePath = path;
-    return live;
+    return {.FillMode = kFillPage, .PagePath = path};
+}
+
+// The page of a walk with the fill text "a<&" whose samples wrote `body`.
+Lines Page(const Lines& body) {
+    Lines page = kHeader;
+    page.insert(page.end(), body.begin(), body.end());
+    page.insert(page.end(), kClosing.begin(), kClosing.end());
+    return page;
 }
 
 TEST(HtmlPage, WritesHeaderSampleLinesRowEndsAndClosing) {
@@ -44,14 +49,9 @@ TEST(HtmlPage, WritesHeaderSampleLinesRowEndsAndClosing) {
     };
     const auto outcome = rig.Run(PageState("p.htm"), {0, 0, 1, 1}, "a<&");
     ASSERT_TRUE(outcome.Completed());
-    Lines expected = kHeader;
-    for (const char* line :
-         {"<font color=\"#000000\">a</font>", "<font color=\"#1A2B3C\"><</font>", "<BR>",
-          "<font color=\"#FFFFFF\">&</font>", "<font color=\"#000000\">a</font>", "<BR>"}) {
-        expected.emplace_back(line);
-    }
-    expected.insert(expected.end(), kClosing.begin(), kClosing.end());
-    EXPECT_EQ(rig.page.files["p.htm"], expected);
+    EXPECT_EQ(rig.page.files["p.htm"],
+              Page({"<font color=\"#000000\">a</font>", "<font color=\"#1A2B3C\"><</font>", "<BR>",
+                    "<font color=\"#FFFFFF\">&</font>", "<font color=\"#000000\">a</font>", "<BR>"}));
     EXPECT_EQ(rig.host.pagesWritten, 1);
     // The preview: every sample prints its character, failing ones in black, -1 in colour 1.
     EXPECT_EQ(rig.canvas.marks, (Lines{"T 0 0 'a' 0", "T 1 0 '<' 3C2B1A", "T 0 1 '&' 1", "T 1 1 'a' 0"}));
@@ -98,17 +98,13 @@ TEST_F(PageFileOnDisk, TwoExportsAppendTwoPagesAfterOneByteOrderMark) {
         testing::ScriptedHost host;
         PageFile page;
         WalkPorts ports{source, canvas, host, page};
-        const auto outcome = TransferRegion(PageState(path), {0, 0, 0, 0}, "ж", ports);
+        const auto outcome = TransferRegion(PageState(path), {0, 0, 0, 0}, "a<&", ports);
         EXPECT_TRUE(outcome.Completed());
         EXPECT_EQ(host.pagesWritten, 1);
     }
-    const std::string text = Contents();
-    const std::string onePage =
-        "<HTML>\r\n<HEAD>\r\n<TITLE> Сгенерировано программой: Glimmet. Текст Заполнения: 'ж'</TITLE>\r\n"
-        "</HEAD>\r\n<BODY bgcolor=\"#000000\" text=\"#FFFFFF\">\r\n<FONT size =\"-6\">\r\n"
-        "<TABLE width=\"100%\" ><tr><td align=\"center\">\r\n<font color=\"#000000\">ж</font>\r\n<BR>\r\n"
-        "</td></tr></table>\r\n</FONT>\r\n<p>&nbsp;</p>\r\n</Body>\r\n</HTML>\r\n";
-    EXPECT_EQ(text, "\xEF\xBB\xBF" + onePage + onePage);
+    std::string onePage;
+    for (const auto& line : Page({"<font color=\"#000000\">a</font>", "<BR>"})) onePage += line + "\r\n";
+    EXPECT_EQ(Contents(), "\xEF\xBB\xBF" + onePage + onePage);
 }
 
 TEST_F(PageFileOnDisk, EveryLineIsOnDiskWhenTheWalkYields) {

@@ -6,58 +6,44 @@ namespace glimmet {
 namespace {
 
 using testing::Rig;
+using Lines = std::vector<std::string>;
 
-// A handler run between sample k and k + 1 changes the window's state; the walk must see the new
-// values exactly from the samples, rows or walks the rules name.
+// A handler run between sample k and k + 1 changes the window's state or the fill text's field; the
+// walk must see the new values exactly from the samples, rows or walks the rules name.
 TEST(WalkConcurrency, HandlerBetweenSamplesTakesEffectWhereTheRulesSay) {
-    struct Case {
-        const char* name;
-        int afterSample;
-        std::function<void(RenderState&)> handler;
-        std::vector<std::string> marks;
-    };
-    // Region 0..2 x 0..1, every pixel 0x10; the walk yields before each sample.
+    using Handler = std::function<void(RenderState&, std::string&)>;
+    // Region 0..2 x 0..1, every pixel 0x10, fill text "text"; marks from sample k + 1 on.
     // clang-format off
-    const Case cases[] = {
-        {"new reference colour from the next sample", 2, [](RenderState& s) { s.col = 0x10; },
-         {"P 0 0 10", "P 1 0 10"}},
-        {"new comparison from the next sample", 3, [](RenderState& s) { s.METH = kMethInvert; },
-         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 FFFFEF", "P 1 1 FFFFEF", "P 2 1 FFFFEF"}},
-        {"new zoom from the next sample", 4, [](RenderState& s) { s.ZOOM = 10; },
-         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 10 10 10", "P 20 10 10"}},
-        {"new fill mode from the next sample", 5, [](RenderState& s) { s.FillMode = kFillSquares; },
-         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 1 1 10", "B 2 1 3 2 10"}},
-        {"new circle size from the next sample", 5, [](RenderState& s) { s.FillMode = kFillCircles, s.Yst = 5; },
-         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 1 1 10", "C 2 1 3 10"}},
-        {"new column step from the next row", 1, [](RenderState& s) { s.Xst = 2; },
-         {"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 2 1 10"}},
+    const std::tuple<const char*, int, Handler, Lines> cases[] = {
+        {"new reference colour from the next sample", 2, [](RenderState& s, auto&) { s.col = 0x10; }, {}},
+        {"new comparison from the next sample", 3, [](RenderState& s, auto&) { s.METH = kMethInvert; },
+         {"P 0 1 FFFFEF", "P 1 1 FFFFEF", "P 2 1 FFFFEF"}},
+        {"new zoom from the next sample", 4, [](RenderState& s, auto&) { s.ZOOM = 10; }, {"P 10 10 10", "P 20 10 10"}},
+        {"new fill mode from the next sample", 5, [](RenderState& s, auto&) { s.FillMode = kFillSquares; },
+         {"B 2 1 3 2 10"}},
+        {"new circle size from the next sample", 5,
+         [](RenderState& s, auto&) { s.FillMode = kFillCircles, s.Yst = 5; }, {"C 2 1 3 10"}},
+        {"new column step from the next row", 1, [](RenderState& s, auto&) { s.Xst = 2; },
+         {"P 1 0 10", "P 2 0 10", "P 0 1 10", "P 2 1 10"}},
+        {"row step and fill text as at the start", 1,
+         [](RenderState& s, std::string& text) { s.FillMode = kFillText, s.Yst = 5, text = "zz"; },
+         {"T 1 0 'e' 10", "T 2 0 'x' 10", "T 0 1 't' 10", "T 1 1 't' 10", "T 2 1 'e' 10"}},
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& [name, afterSample, handler, tail] : cases) {
         Rig rig;
         rig.source.colourAt = [](int32_t, int32_t) { return 0x10; };
         RenderState live;
+        std::string text = "text";
         rig.host.between = [&](int k) {
-            if (k == c.afterSample + 1) c.handler(live);  // yield k precedes sample k
+            if (k == afterSample + 1) handler(live, text);  // yield k precedes sample k
         };
-        rig.Run(live, {0, 0, 2, 1});
-        EXPECT_EQ(rig.canvas.marks, c.marks) << c.name;
+        rig.Run(live, {0, 0, 2, 1}, text);
+        Lines marks{"P 0 0 10", "P 1 0 10", "P 2 0 10", "P 0 1 10", "P 1 1 10"};
+        marks.resize(afterSample);
+        marks.insert(marks.end(), tail.begin(), tail.end());
+        EXPECT_EQ(rig.canvas.marks, marks) << name;
     }
-}
-
-TEST(WalkConcurrency, RowStepAndRegionAndFillTextStayAsTheyWereAtTheStart) {
-    Rig rig;
-    RenderState live;
-    std::string fillText = "ab";
-    live.FillMode = kFillText;
-    rig.host.between = [&](int k) {
-        if (k == 2) {
-            live.Yst = 5;
-            fillText = "zz";
-        }
-    };
-    rig.Run(live, {0, 0, 0, 2}, fillText);
-    EXPECT_EQ(rig.canvas.marks, (std::vector<std::string>{"T 0 0 'a' 0", "T 0 1 'b' 0", "T 0 2 'a' 0"}));
 }
 
 TEST(WalkConcurrency, ColumnStepOfZeroDuringTheWalkEndsItWithAnError) {
@@ -74,9 +60,7 @@ TEST(WalkConcurrency, ColumnStepOfZeroDuringTheWalkEndsItWithAnError) {
 
 TEST(WalkConcurrency, StopDuringAYieldEndsTheWalkWithNothingMoreDrawnOrWritten) {
     Rig rig;
-    RenderState live;
-    live.FillMode = kFillPage;
-    live.PagePath = "p.htm";
+    RenderState live{.FillMode = kFillPage, .PagePath = "p.htm"};
     rig.host.between = [&](int k) { rig.host.stop = k == 3; };
     const auto outcome = rig.Run(live, {0, 0, 2, 1});
     EXPECT_EQ(outcome.failure, WalkFailure::Stopped);
@@ -100,9 +84,8 @@ TEST(WalkConcurrency, SecondWalkInsideTheFirstRunsToItsEndThenTheFirstGoesOn) {
     };
     const auto outer = rig.Run(live, {0, 0, 2, 0});
     EXPECT_TRUE(outer.Completed());
-    EXPECT_EQ(rig.canvas.marks,
-              (std::vector<std::string>{"P 0 0 0", "P 0 0 0", "P 2 0 0", "P 2 0 0", "P 4 0 0"}));
-    EXPECT_EQ(rig.host.statuses, (std::vector<std::string>{"done", "done"}));
+    EXPECT_EQ(rig.canvas.marks, (Lines{"P 0 0 0", "P 0 0 0", "P 2 0 0", "P 2 0 0", "P 4 0 0"}));
+    EXPECT_EQ(rig.host.statuses, (Lines{"done", "done"}));
 }
 
 }  // namespace
