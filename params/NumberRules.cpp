@@ -16,8 +16,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Keeps a huge exponent from overflowing while it is read; far beyond any double either way.
-constexpr int64_t kExponentLimit = 100000;
+// Keeps a huge exponent from overflowing while it is read. It must stay beyond any double even after
+// the digits before the first significant one are counted in ("." and 100,000 zeros, "1e999999"
+// is still an infinity), so it is far larger than any text.
+constexpr int64_t kExponentLimit = 1'000'000'000'000'000;
 
 // Value of a digit in `radix`, or -1.
 int DigitValue(char c, int radix) {

@@ -30,6 +30,7 @@ TEST(NumberRules, Val) {
     EXPECT_TRUE(std::isinf(Val("1e99999999999999999999")));
     EXPECT_TRUE(std::isinf(Val("1." + std::string(500, '0') + "1e400")));
     EXPECT_EQ(Val(std::string(500, '0') + "1e-400"), 0.0);
+    EXPECT_TRUE(std::isinf(Val("." + std::string(100000, '0') + "1e999999")));
 }
 
 TEST(NumberRules, Rounding) {
