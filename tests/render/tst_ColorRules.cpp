@@ -52,7 +52,7 @@ TEST(ColorMatches, AppliesEachComparisonCode) {
         {kMethEqual, RGB(11, 21, 31), RGB(14, 18, 34), true, RGB(11, 21, 31), 3},
         {kMethEqual, RGB(10, 20, 30), RGB(10, 20, 34), false, RGB(10, 20, 30), 3},
         {kMethEqual, 0, 0, true, 0, 3},
-        {kMethEqual, 0x1000000, 0, true, 0x1000000, 3},  // only red, green and blue count
+        {kMethEqual, 0x7F000000, 0, true, 0x7F000000, 3},  // only red, green and blue count
         {kMethNotEqual, RGB(10, 20, 30), RGB(14, 20, 30), true, RGB(10, 20, 30), 3},
         {kMethNotEqual, -1, 0xFFFFFF, true, -1, 255},  // outside the picture equals nothing
         {kMethGreater, 5, 4, true, 5, 10},             // tolerance is for equality only
