@@ -122,6 +122,7 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
         {"the page drops what it cannot place", {0, 0, 200, 0}, {.ZOOM = 200, .FillMode = kFillPage,
          .PagePath = "p.htm"}, F::None, 201, "done", "t"},
         {"column advance past 32767", {32760, 0, 32767, 0}, {}, F::LoopOverflow, 8, "", "t"},
+        {"a page's lines are on disk after a failure", {32760, 0, 32767, 0}, page, F::LoopOverflow, 8, "", "t"},
         {"row advance past 32767", {0, 32767, 0, 32767}, {}, F::LoopOverflow, 1, "", "t"},
         {"fill text index past 16 bits", {0, 0, 32767, 0}, page, F::CounterOverflow, 32767, "", longText},
         {"a long fill text on a large grid", {0, 0, 32766, 0}, page, F::None, 32767, "done", longText},
