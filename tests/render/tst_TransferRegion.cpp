@@ -22,7 +22,9 @@ TEST(TransferRegion, WalksRowsThenColumnsWithBothEndsIncluded) {
     for (const auto& [name, region, live, reads] : cases) {
         Rig rig;
         rig.host.yieldCheckInterval = 0;  // taken as 1: a yield check before every sample
-        EXPECT_TRUE(rig.Run(live, region).Completed()) << name;
+        const auto outcome = rig.Run(live, region);
+        EXPECT_TRUE(outcome.Completed()) << name;
+        EXPECT_EQ(outcome.passed, static_cast<int64_t>(reads.size())) << name;  // every sample passes
         EXPECT_EQ(rig.source.reads, reads) << name;
         EXPECT_EQ(rig.host.yields, static_cast<int>(reads.size())) << name;
         EXPECT_EQ(rig.host.statuses, Lines{"done"}) << name;
