@@ -3,9 +3,9 @@
 # UndefinedBehaviorSanitizer in build-fuzz/, makes their seed corpora, and runs each target for
 # SECONDS (default 60), one after the other, at low priority.
 # Inputs that widen coverage are kept in build-fuzz/corpus/<target> for the next run. An input that
-# crashes a target, leaks or takes over 10 s is left in build-fuzz/findings/<target>/ and the script
-# ends with status 1; once fixed, commit it to tests/fuzz/reproducers/<target>/, which the normal
-# test run replays.
+# crashes a target, leaks or takes over 30 s (the machine may be busy) is left in
+# build-fuzz/findings/<target>/ and the script ends with status 1; once fixed, commit it to
+# tests/fuzz/reproducers/<target>/, which the normal test run replays.
 # Usage: scripts/fuzz.sh [SECONDS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,7 +26,7 @@ for target in "${targets[@]}"; do
   reproducers="$root/tests/fuzz/reproducers/$target"
   [ -d "$reproducers" ] || reproducers=""
   echo "== $target, $seconds s"
-  if ! nice -n 10 "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
+  if ! nice -n 10 "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=30 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$target/" \
         "$build/corpus/$target" "$build/seeds/$target" $reproducers 2>"$build/findings/$target.log"; then
     status=1

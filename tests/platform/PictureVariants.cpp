@@ -257,6 +257,13 @@ DamagedPicture Bad(std::string name, QByteArray bytes, PictureFault fault, int64
     return {std::move(name), std::move(bytes), PictureLoadError::Damaged, {fault, first, second}};
 }
 
+DamagedPicture Large(std::string name, QByteArray bytes, int64_t width, int64_t height) {
+    return {std::move(name),
+            std::move(bytes),
+            PictureLoadError::TooLarge,
+            {PictureFault::TooLarge, width, height}};
+}
+
 void AddBadBitmaps(std::vector<DamagedPicture>& d) {
     using F = PictureFault;
     const std::vector<uint32_t> rgb = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
@@ -314,16 +321,9 @@ void AddBadBitmaps(std::vector<DamagedPicture>& d) {
                     F::ColourIndexOutside, 9, 4));
     d.push_back(Bad("rle8 stream without its end", MakeBmp(RleBmp(8, Rle({5, 1, 0, 0, 5, 2}))),
                     F::CompressedDataCut));
-    d.push_back({"bmp claiming 30000 x 30000 in a few bytes",
-                 Patched(Patched(MakeBmp(Direct(24, rgb)), 18, 30000), 22, 30000),
-                 PictureLoadError::TooLarge,
-                 {F::TooLarge, 30000, 30000}});
-    BmpSpec huge = RleBmp(8, Rle({0, 1}));
-    huge.width = huge.height = 65535;
-    d.push_back({"rle8 claiming 65535 x 65535",
-                 MakeBmp(huge),
-                 PictureLoadError::TooLarge,
-                 {F::TooLarge, 65535, 65535}});
+    d.push_back(Large("bmp claiming 30000 x 30000 in a few bytes",
+                      Patched(Patched(MakeBmp(Direct(24, rgb)), 18, 30000), 22, 30000), 30000, 30000));
+    d.push_back(Large("rle8 claiming 65535 x 65535", BlankRle8(65535), 65535, 65535));
 }
 
 void AddBadOthers(std::vector<DamagedPicture>& d) {
@@ -350,8 +350,7 @@ void AddBadOthers(std::vector<DamagedPicture>& d) {
     QByteArray claim = jpeg;
     const qsizetype sof = claim.indexOf("\xFF\xC0");
     claim.replace(sof + 5, 4, QByteArray("\xFF\xFF\xFF\xFF", 4));
-    d.push_back(
-        {"jpeg claiming 65535 x 65535", claim, PictureLoadError::TooLarge, {F::TooLarge, 65535, 65535}});
+    d.push_back(Large("jpeg claiming 65535 x 65535", claim, 65535, 65535));
 
     GifSpec early = Gif(kGrid);
     early.frames[0].lzwCodes = {4, 1, 4, 2, 4, 3, 5};
@@ -367,26 +366,17 @@ void AddBadOthers(std::vector<DamagedPicture>& d) {
     d.push_back(Bad("gif with no colour table", MakeGif(noTable), F::ColourIndexOutside, 0, 0));
     GifSpec huge = Gif(kGrid);
     huge.width = huge.height = 65535;
-    d.push_back({"gif screen of 65535 x 65535",
-                 MakeGif(huge),
-                 PictureLoadError::TooLarge,
-                 {F::TooLarge, 65535, 65535}});
+    d.push_back(Large("gif screen of 65535 x 65535", MakeGif(huge), 65535, 65535));
 
     const QByteArray png = Encoded(texture, "PNG");
     const QByteArray idat = PngChunkData(png, "IDAT");
-    d.push_back({"png IDAT cut short",
-                 WithPngChunk(png, "IDAT", idat.left(idat.size() / 2)),
-                 PictureLoadError::Damaged,
-                 {}});
+    d.push_back(Bad("png IDAT cut short", WithPngChunk(png, "IDAT", idat.left(idat.size() / 2)), F::None));
     QByteArray flipped = idat;
     flipped[flipped.size() / 2] = static_cast<char>(flipped[flipped.size() / 2] ^ 0x55);
-    d.push_back({"png IDAT corrupt", WithPngChunk(png, "IDAT", flipped), PictureLoadError::Damaged, {}});
+    d.push_back(Bad("png IDAT corrupt", WithPngChunk(png, "IDAT", flipped), F::None));
     QByteArray header = PngChunkData(png, "IHDR");
     header.replace(0, 8, QByteArray("\x00\x00\x75\x30\x00\x00\x75\x30", 8));
-    d.push_back({"png claiming 30000 x 30000",
-                 WithPngChunk(png, "IHDR", header),
-                 PictureLoadError::TooLarge,
-                 {F::TooLarge, 30000, 30000}});
+    d.push_back(Large("png claiming 30000 x 30000", WithPngChunk(png, "IHDR", header), 30000, 30000));
 }
 
 }  // namespace

@@ -145,6 +145,16 @@ QByteArray MakeBmp(const BmpSpec& s) {
     return bmp;
 }
 
+QByteArray BlankRle8(int side) {
+    BmpSpec s;
+    s.width = s.height = side;
+    s.bits = 8;
+    s.compression = 1;
+    s.palette = {0xFF000000u};
+    s.pixels = QByteArray("\0\1", 2);
+    return MakeBmp(s);
+}
+
 QByteArray PackRows(const Grid& grid, int bits) {
     QByteArray out;
     for (auto row = grid.rbegin(); row != grid.rend(); ++row) {

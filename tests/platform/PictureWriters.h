@@ -28,6 +28,10 @@ struct BmpSpec {
 };
 QByteArray MakeBmp(const BmpSpec& spec);
 
+// A bitmap of `side` x `side` pixels in a few bytes: an RLE8 stream that ends at once, so every
+// pixel is black. Large to decode, small to keep.
+QByteArray BlankRle8(int side);
+
 // Uncompressed pixel rows: each value `bits` wide (1, 4, 8 most significant first; 16, 24, 32 little
 // endian), rows padded to 4 bytes and stored bottom row first.
 QByteArray PackRows(const Grid& grid, int bits);

@@ -196,12 +196,6 @@ TEST_F(PictureLoaderTest, TellsWhenMemoryRunsOut) {
     GTEST_SKIP() << "address-space limits and AddressSanitizer exclude each other";
 #else
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    test::BmpSpec rle;
-    rle.width = rle.height = 10000;
-    rle.bits = 8;
-    rle.compression = 1;
-    rle.palette = {0xFF000000u};
-    rle.pixels = QByteArray("\0\1", 2);
     QImage indexed(8000, 8000, QImage::Format_Indexed8);
     indexed.setColorTable({0x80FF0000u});
     indexed.fill(0);
@@ -210,7 +204,7 @@ TEST_F(PictureLoaderTest, TellsWhenMemoryRunsOut) {
         QByteArray bytes;
         int side;
     } cases[] = {
-        {"rle8 bitmap", test::MakeBmp(rle), 10000},
+        {"rle8 bitmap", test::BlankRle8(10000), 10000},
         {"png with a palette", test::Encoded(indexed, "PNG"), 8000},
     };
     for (const auto& c : cases) {
