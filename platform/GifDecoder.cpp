@@ -79,6 +79,9 @@ PictureLoad DecodeFrame(GifFileType* gif, int transparent, int64_t maxPixels) {
     const int64_t width = gif->SWidth > 0 ? gif->SWidth : int64_t{frame.Left} + frame.Width;
     const int64_t height = gif->SHeight > 0 ? gif->SHeight : int64_t{frame.Top} + frame.Height;
     if (width <= 0 || height <= 0) return PictureLoad::Damaged(PictureFault::BadSize, width, height);
+    // The frame is decoded whole, also where the screen cuts it: it counts against the bound too.
+    if (frame.Width > 0 && frame.Height > 0 && !PictureLoad::Fits(frame.Width, frame.Height, maxPixels))
+        return PictureLoad::TooLarge(frame.Width, frame.Height);
     const QImage::Format format = transparent >= 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     PictureLoad load = PictureLoad::Canvas(width, height, maxPixels, format);
     if (load.image.isNull()) return load;

@@ -367,6 +367,9 @@ void AddBadOthers(std::vector<DamagedPicture>& d) {
     GifSpec huge = Gif(kGrid);
     huge.width = huge.height = 65535;
     d.push_back(Large("gif screen of 65535 x 65535", MakeGif(huge), 65535, 65535));
+    // The frame's width and height at bytes 38 to 41, after the table and the control extension.
+    d.push_back(Large("gif frame of 65535 x 65535 on a small screen", Patched(MakeGif(Gif(kGrid)), 38, ~0u),
+                      65535, 65535));
 
     const QByteArray png = Encoded(texture, "PNG");
     const QByteArray idat = PngChunkData(png, "IDAT");
