@@ -21,10 +21,10 @@ class ChannelScale {
           bits_(channel.bits),
           mask_(channel.bits >= 32 ? ~0u : (1u << channel.bits) - 1) {
         if (bits_ == 0 || bits_ > 8) return;
+        const int bits = static_cast<int>(bits_);
         for (uint32_t value = 0; value <= mask_; ++value) {
             uint32_t wide = 0;
-            for (int at = 8 - static_cast<int>(bits_); at > -static_cast<int>(bits_); at -= bits_)
-                wide |= at >= 0 ? value << at : value >> -at;
+            for (int at = 8 - bits; at > -bits; at -= bits) wide |= at >= 0 ? value << at : value >> -at;
             table_[value] = static_cast<uint8_t>(wide);
         }
     }

@@ -58,6 +58,10 @@ PictureLoad Refusal(int error, int64_t width, int64_t height) {
     return PictureLoad::Failed(PictureLoadError::Damaged, {fault}, words);
 }
 
+QRgb Rgb(const GifColorType& c) {
+    return qRgb(c.Red, c.Green, c.Blue);
+}
+
 // The rows of a frame in the order they are stored: interlaced frames store every eighth row from
 // row 0, every eighth from row 4, every fourth from row 2, then every second from row 1.
 std::vector<int> StoredRowOrder(int height, bool interlaced) {
@@ -88,16 +92,11 @@ PictureLoad DecodeFrame(GifFileType* gif, int transparent, int64_t maxPixels) {
 
     const ColorMapObject* table = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
     const int colours = table ? table->ColorCount : 0;
-    const auto colour = [table](int index) {
-        const GifColorType& c = table->Colors[index];
-        return qRgb(c.Red, c.Green, c.Blue);
-    };
     QRgb background = 0xFF000000u;
     if (transparent >= 0) {
         background = 0;
     } else if (gif->SColorMap && gif->SBackGroundColor < gif->SColorMap->ColorCount) {
-        const GifColorType& c = gif->SColorMap->Colors[gif->SBackGroundColor];
-        background = qRgb(c.Red, c.Green, c.Blue);
+        background = Rgb(gif->SColorMap->Colors[gif->SBackGroundColor]);
     }
     load.image.fill(background);
 
@@ -114,7 +113,7 @@ PictureLoad DecodeFrame(GifFileType* gif, int transparent, int64_t maxPixels) {
             if (index != transparent) {
                 if (index >= colours)
                     return PictureLoad::Damaged(PictureFault::ColourIndexOutside, index, colours);
-                pixel = colour(index);
+                pixel = Rgb(table->Colors[index]);
             }
             const int64_t column = int64_t{frame.Left} + x;
             if (out && column < width) out[column] = pixel;
