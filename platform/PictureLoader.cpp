@@ -26,7 +26,7 @@ QByteArray FormatOf(QIODevice* device, QString* unknown) {
     if (head.startsWith("\x89PNG\r\n\x1A\n")) return "png";
     QImageReader probe(device);
     probe.setDecideFormatFromContent(true);  // never by the name's extension
-    const QByteArray format = probe.format();
+    QByteArray format = probe.format();
     *unknown = probe.errorString();
     return format;
 }
