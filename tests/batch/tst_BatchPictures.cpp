@@ -1,55 +1,37 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <map>
 
+#include "tests/batch/BatchProcess.h"
 #include "tests/platform/PictureVariants.h"
 #include "tests/platform/PictureWriters.h"
 #include "tests/platform/TestPictures.h"
 
-namespace glimmet {
+namespace glimmet::test {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QString errors;
-};
-
-// The batch command with `arguments`, run by the shell after `setup` (a limit, a variable).
-Outcome Batch(const QString& setup, const QStringList& arguments) {
-    QProcess process;
-    process.start(
-        QStringLiteral("/bin/sh"),
-        QStringList{"-c", setup + "; exec \"$0\" \"$@\"", QStringLiteral(GLIMMET_BATCH_PROGRAM)} + arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-class BatchPictures : public ::testing::Test {
+class BatchPictures : public BatchCommand {
   protected:
     QString Write(const QByteArray& bytes) {
-        const QString path = dir_.filePath(QStringLiteral("picture"));
-        test::WriteFile(path, bytes);
-        return path;
+        WriteFile(Path("picture"), bytes);
+        return Path("picture");
     }
-    QTemporaryDir dir_;
 };
 
-// Every pixel of an accepted picture is defined: two runs whose fresh memory is filled with
+// Every pixel of an accepted picture is defined: two runs whose fresh memory glibc fills with
 // different bytes give the same page, byte for byte.
 TEST_F(BatchPictures, GivesTheSamePageOnEveryRun) {
-    for (const test::ValidPicture& p : test::ValidPictures()) {
+    for (const ValidPicture& p : ValidPictures()) {
         const QString picture = Write(p.bytes);
         QByteArray pages[2];
         for (const int fill : {0x55, 0xAA}) {
-            const QString page = dir_.filePath(QStringLiteral("page%1.htm").arg(fill));
-            const Outcome run =
-                Batch(QStringLiteral("export MALLOC_PERTURB_=%1").arg(fill), {"-q", "--html", page, picture});
+            Launch launch;
+            launch.mallocFill = fill;
+            const QString page = Path(QString("page%1.htm").arg(fill));
+            const Result run = Batch({"-q", "--html", page, picture}, launch);
             ASSERT_EQ(run.status, 0) << p.name << ": " << run.errors.toStdString();
-            pages[fill == 0xAA] = test::ReadFile(page);
+            pages[fill == 0xAA] = Contents(page);
         }
         EXPECT_FALSE(pages[0].isEmpty()) << p.name;
         EXPECT_EQ(pages[0], pages[1]) << p.name;
@@ -61,8 +43,8 @@ TEST_F(BatchPictures, GivesTheSamePageOnEveryRun) {
 TEST_F(BatchPictures, RefusesWithStatus1AndSaysWhy) {
     struct Case {
         std::string name;
-        QString setup;
         QByteArray bytes;
+        Launch launch;
         const char* message;
     };
     const std::map<std::string, const char*> messages = {
@@ -72,22 +54,23 @@ TEST_F(BatchPictures, RefusesWithStatus1AndSaysWhy) {
         {"bmp claiming 30000 x 30000 in a few bytes", "is too large: it is 30000 x 30000 pixels"},
     };
     std::vector<Case> cases;
-    for (const test::DamagedPicture& p : test::DamagedPictures())
-        if (messages.count(p.name)) cases.push_back({p.name, ":", p.bytes, messages.at(p.name)});
+    for (const DamagedPicture& p : DamagedPictures())
+        if (messages.count(p.name)) cases.push_back({p.name, p.bytes, {}, messages.at(p.name)});
     ASSERT_EQ(cases.size(), messages.size());
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
-    cases.push_back({"10000 x 10000 in 300 MB", "ulimit -v 300000", test::BlankRle8(10000),
+    Launch small;
+    small.memoryKiB = 300000;
+    cases.push_back({"10000 x 10000 in 300 MB", BlankRle8(10000), small,
                      "not enough memory to decode its 10000 x 10000 pixels"});
 #endif
     for (const Case& c : cases) {
-        const QString page = dir_.filePath(QStringLiteral("page.htm"));
-        const Outcome run = Batch(c.setup, {"--html", page, Write(c.bytes)});
+        const Result run = Batch({"--html", Path("page.htm"), Write(c.bytes)}, c.launch);
         EXPECT_EQ(run.status, 1) << c.name << ": " << run.errors.toStdString();
         EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.message)))
             << c.name << ": " << run.errors.toStdString();
-        EXPECT_FALSE(QFile::exists(page)) << c.name;
+        EXPECT_FALSE(QFile::exists(Path("page.htm"))) << c.name;
     }
 }
 
 }  // namespace
-}  // namespace glimmet
+}  // namespace glimmet::test
