@@ -59,6 +59,8 @@ int main(int argc, char** argv) {
         Arguments({"-f", "text", "-t", "Привет", "-o", "out.bmp", "picture.jpg"}),
         Arguments({"--html", "page.htm", "-f", "circles", "picture.gif"}),
         Arguments({"--expect-none", "-q", "-k", "#FF00FF", "--region", "1,2,3,4", "picture.bmp"}),
+        Arguments({"-j", "2", "--report", "-", "--report-limit", "5", "-o", "%d/%n.png", "a.bmp", "b.gif"}),
+        Arguments({"--files-from", "list.txt", "--", "-picture.bmp"}),
         Arguments({"--help"}),
         Arguments({"--version"}),
         Arguments({"-x"}),
