@@ -62,7 +62,8 @@ inline constexpr std::pair<std::string_view, int16_t> kFills[] = {
 
 // What is wrong with a picture file.
 inline std::string DescribeDamage(const PictureDamage& d) {
-    const auto n = [](uint64_t value) { return std::to_string(value); };
+    const auto n = [](int64_t value) { return std::to_string(value); };
+    const std::string size = n(d.first) + " x " + n(d.second) + " pixels";
     switch (d.fault) {
         case PictureFault::IsAFolder:
             return "it is a folder, not a file";
@@ -90,6 +91,36 @@ inline std::string DescribeDamage(const PictureDamage& d) {
             return "the file ends before its closing IEND chunk";
         case PictureFault::BadChunk:
             return "invalid chunk length at byte " + n(d.first);
+        case PictureFault::UnknownHeader:
+            return "a bitmap header of " + n(d.first) + " bytes, a size no bitmap variant has";
+        case PictureFault::BadSize:
+            return "the header gives the size " + size + ", which holds no pixel";
+        case PictureFault::UnsupportedLayout:
+            return n(d.first) + " bits per pixel with compression " + n(d.second) + " is no bitmap variant";
+        case PictureFault::PixelDataInsideHeader:
+            return "the pixel data is said to start at byte " + n(d.first) +
+                   ", but the header, colour masks and colour table end at byte " + n(d.second);
+        case PictureFault::ColourTableTooLarge:
+            return "a colour table of " + n(d.first) + " entries where the pixels can use " + n(d.second);
+        case PictureFault::BadColourMasks:
+            return "the colour bit masks are all zero, overlap, have gaps or exceed the pixel";
+        case PictureFault::RunOutside:
+            return "the compressed pixel data at byte " + n(d.first) + " runs or jumps outside the picture";
+        case PictureFault::ColourIndexOutside:
+            return "colour index " + n(d.first) + " beyond the colour table of " + n(d.second) + " entries";
+        case PictureFault::DataStopsEarly:
+            return "the compressed pixel data stops before the picture is complete";
+        case PictureFault::CorruptData:
+            return "the compressed pixel data is corrupt";
+        case PictureFault::TooManyScans:
+            return "more than " + n(d.first) + " progressive scans";
+        case PictureFault::DecoderRefused:
+            return "the format's decoder refuses it";
+        case PictureFault::TooLarge:
+            return "it is " + size + "; at most " + n(kMaxPictureSide) + " x " + n(kMaxPictureSide) +
+                   " pixels are read";
+        case PictureFault::OutOfMemory:
+            return d.first > 0 ? "not enough memory to decode its " + size : "not enough memory to read it";
         case PictureFault::None:
             break;
     }
@@ -137,6 +168,9 @@ inline std::string NotAPicture(const std::string& path, const std::string& detai
 }
 inline std::string Damaged(const std::string& path, const std::string& detail) {
     return "'" + path + "' is damaged: " + detail;
+}
+inline std::string TooLarge(const std::string& path, const std::string& detail) {
+    return "'" + path + "' is too large: " + detail;
 }
 
 // Refusals of parameters that the walk or the output picture could not follow, naming the option

@@ -67,12 +67,18 @@ RenderState PictureJob::WalkState() const {
 
 PictureResult& PictureJob::Unreadable(const PictureLoad& load) {
     const std::string& path = task_.picture;
-    const std::string detail = load.damage ? t::DescribeDamage(load.damage) : load.detail.toStdString();
+    // The fact, then the decoder's own words when it gave any.
+    std::string detail = load.damage ? t::DescribeDamage(load.damage) : load.detail.toStdString();
+    if (load.damage && !load.detail.isEmpty()) detail += " (" + load.detail.toStdString() + ")";
     switch (load.error) {
         case PictureLoadError::CannotOpen:
             return Finish(t::kExitFile, PictureError::CannotRead, t::CannotRead(path, detail));
         case PictureLoadError::NotAPicture:
             return Finish(t::kExitFile, PictureError::NotAPicture, t::NotAPicture(path, detail));
+        case PictureLoadError::TooLarge:
+            return Finish(t::kExitFile, PictureError::TooLarge, t::TooLarge(path, detail));
+        case PictureLoadError::OutOfMemory:
+            return Finish(t::kExitFile, PictureError::OutOfMemory, t::CannotRead(path, detail));
         default:
             return Finish(t::kExitFile, PictureError::Damaged, t::Damaged(path, detail));
     }

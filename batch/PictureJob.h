@@ -24,7 +24,16 @@ struct PictureTask {
 };
 
 // What went wrong with one picture.
-enum class PictureError { None, CannotRead, NotAPicture, Damaged, Parameters, CannotWrite, OutOfMemory };
+enum class PictureError {
+    None,
+    CannotRead,
+    NotAPicture,
+    Damaged,
+    TooLarge,
+    Parameters,
+    CannotWrite,
+    OutOfMemory
+};
 
 // How one picture's run ended.
 struct PictureResult {

@@ -59,6 +59,8 @@ std::string_view ErrorKind(PictureError error) {
             return "not_a_picture";
         case PictureError::Damaged:
             return "damaged";
+        case PictureError::TooLarge:
+            return "too_large";
         case PictureError::Parameters:
             return "parameters";
         case PictureError::CannotWrite:

@@ -23,10 +23,13 @@ inline constexpr std::string_view kOpenFailed = "Не удалось откры�
 inline constexpr std::string_view kCannotRead = "Файл не читается.";
 inline constexpr std::string_view kNotAPicture = "Это не рисунок в известном программе формате.";
 inline constexpr std::string_view kDamaged = "Рисунок повреждён или обрезан.";
+inline constexpr std::string_view kTooLarge = "Рисунок слишком велик.";
+inline constexpr std::string_view kOutOfMemory = "Не хватило памяти, чтобы прочитать рисунок.";
 inline constexpr std::string_view kOpenKeepsPicture = "Показанный рисунок остался прежним.";
 // What is wrong with a picture file, UTF-8.
 inline std::string DescribeDamage(const PictureDamage& d) {
-    const auto n = [](uint64_t value) { return std::to_string(value); };
+    const auto n = [](int64_t value) { return std::to_string(value); };
+    const std::string size = n(d.first) + " × " + n(d.second) + " точек";
     switch (d.fault) {
         case PictureFault::IsAFolder:
             return "это папка, а не файл";
@@ -54,6 +57,37 @@ inline std::string DescribeDamage(const PictureDamage& d) {
             return "файл обрывается до завершающего блока IEND";
         case PictureFault::BadChunk:
             return "неверная длина блока в байте " + n(d.first);
+        case PictureFault::UnknownHeader:
+            return "заголовка BMP длиной " + n(d.first) + " байт не бывает";
+        case PictureFault::BadSize:
+            return "в заголовке указан размер " + size + ", в нём нет ни одной точки";
+        case PictureFault::UnsupportedLayout:
+            return "BMP с " + n(d.first) + " битами на точку и сжатием " + n(d.second) + " не бывает";
+        case PictureFault::PixelDataInsideHeader:
+            return "данные точек указаны с байта " + n(d.first) +
+                   ", а заголовок, маски и таблица цветов кончаются только на байте " + n(d.second);
+        case PictureFault::ColourTableTooLarge:
+            return "в таблице цветов " + n(d.first) + " цветов, а точки могут ссылаться лишь на " +
+                   n(d.second);
+        case PictureFault::BadColourMasks:
+            return "маски цветов пусты, перекрываются, имеют разрывы или выходят за точку";
+        case PictureFault::RunOutside:
+            return "сжатые данные в байте " + n(d.first) + " выходят за строку или за рисунок";
+        case PictureFault::ColourIndexOutside:
+            return "номер цвета " + n(d.first) + " вне таблицы из " + n(d.second) + " цветов";
+        case PictureFault::DataStopsEarly:
+            return "сжатые данные точек кончаются раньше рисунка";
+        case PictureFault::CorruptData:
+            return "сжатые данные точек испорчены";
+        case PictureFault::TooManyScans:
+            return "в рисунке больше " + n(d.first) + " проходов";
+        case PictureFault::DecoderRefused:
+            return "декодер формата отказался его читать";
+        case PictureFault::TooLarge:
+            return "в нём " + size + ", а читаются рисунки не больше " + n(kMaxPictureSide) + " × " +
+                   n(kMaxPictureSide) + " точек";
+        case PictureFault::OutOfMemory:
+            return d.first > 0 ? "в нём " + size : std::string{};
         case PictureFault::None:
             break;
     }

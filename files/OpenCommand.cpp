@@ -16,6 +16,8 @@ QString Why(const PictureLoad& load) {
     std::string_view kind = t::kCannotRead;
     if (load.error == PictureLoadError::NotAPicture) kind = t::kNotAPicture;
     if (load.error == PictureLoadError::Damaged) kind = t::kDamaged;
+    if (load.error == PictureLoadError::TooLarge) kind = t::kTooLarge;
+    if (load.error == PictureLoadError::OutOfMemory) kind = t::kOutOfMemory;
     QString why = QtText(kind);
     const QString reason = load.damage ? QString::fromStdString(t::DescribeDamage(load.damage)) : load.detail;
     if (!reason.isEmpty()) why += QStringLiteral("\n") + QtText(message_texts::kReason) + reason;

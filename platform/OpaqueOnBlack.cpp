@@ -1,19 +1,21 @@
 #include "platform/OpaqueOnBlack.h"
 
-#include <QPainter>
-
 namespace glimmet {
 
-QImage OpaqueOnBlack(const QImage& image) {
+QImage OpaqueOnBlack(QImage image) {
     if (image.isNull() || image.format() == QImage::Format_RGB32) return image;
     if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
-    // Painting is the one conversion that composes rather than drops or unpremultiplies the alpha.
-    QImage opaque(image.size(), QImage::Format_RGB32);
-    opaque.fill(Qt::black);
-    QPainter painter(&opaque);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(0, 0, image);
-    return opaque;
+    // A premultiplied colour is the colour composed over black; only the alpha is left to drop.
+    // ARGB32 converts to premultiplied in place.
+    if (image.format() != QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return image;
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) line[x] |= 0xFF000000u;
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return image;
 }
 
 }  // namespace glimmet

@@ -6,20 +6,16 @@
 
 namespace glimmet {
 
-// Checks that a picture file holds all of its data. Qt reads truncated BMP, GIF and JPEG files
-// without an error (the missing part shows as black, grey or, for RLE8 bitmaps, leftover memory), so
-// the structure is walked here before decoding. Only what decoding needs is checked: the file
-// declares where its pixel data lies and how long it is, and that much must be present.
+// Checks that a GIF, JPEG or PNG file holds all of its structure before it is decoded, so that a
+// cut file is refused at once, before its pixels take memory, with what is missing. The decoders
+// then check the data itself. Bitmaps are checked by their decoder as it reads their headers.
 class PictureIntegrity {
   public:
-    // No fault when `data`, a picture in `format` (QImageReader's name: "bmp", "gif", "jpeg", "png"),
+    // No fault when `data`, a picture in `format` (QImageReader's name: "gif", "jpeg", "png"),
     // is whole; otherwise what is wrong. Other formats are left to their readers and pass.
     static PictureDamage FindDamage(const QByteArray& format, const QByteArray& data);
 
   private:
-    // Uncompressed rows must all be there; an RLE stream must reach its end-of-bitmap marker (or
-    // the end of its last row).
-    static PictureDamage CheckBmp(const QByteArray& data);
     // The first frame, the one shown: header, colour tables, extensions, image descriptor and the
     // image data's sub-blocks up to their terminator.
     static PictureDamage CheckGif(const QByteArray& data);

@@ -1,11 +1,14 @@
 #include "platform/PictureLoader.h"
 
 #include <QBuffer>
-#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <new>
 
+#include "platform/BmpDecoder.h"
+#include "platform/GifDecoder.h"
+#include "platform/JpegDecoder.h"
 #include "platform/OpaqueOnBlack.h"
 #include "platform/PictureIntegrity.h"
 
@@ -13,52 +16,103 @@ namespace glimmet {
 
 namespace {
 
-PictureLoad Failed(PictureLoadError error, QString detail, PictureDamage damage = {}) {
+// The format of the picture that `device` holds, told from its first bytes, or empty with the
+// reason in `unknown`. The formats read here are told by their signatures, the rest by Qt.
+QByteArray FormatOf(QIODevice* device, QString* unknown) {
+    const QByteArray head = device->peek(8);
+    if (head.startsWith("BM")) return "bmp";
+    if (head.startsWith("\xFF\xD8")) return "jpeg";
+    if (head.startsWith("GIF87a") || head.startsWith("GIF89a")) return "gif";
+    if (head.startsWith("\x89PNG\r\n\x1A\n")) return "png";
+    QImageReader probe(device);
+    probe.setDecideFormatFromContent(true);  // never by the name's extension
+    QByteArray format = probe.format();
+    *unknown = probe.errorString();
+    return format;
+}
+
+// Formats left to Qt's readers. Qt refuses pictures above its own allocation limit (128 MiB by
+// default) as unreadable; the limit is raised to what `maxPixels` pixels of its widest format
+// (64 bits a pixel) take, and the size is checked here first where the reader knows it.
+PictureLoad DecodeWithQt(QByteArray& data, const QByteArray& format, int64_t maxPixels) {
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (!size.isEmpty() && !PictureLoad::Fits(size.width(), size.height(), maxPixels))
+        return PictureLoad::TooLarge(size.width(), size.height());
+    constexpr int64_t kMiB = 1024 * 1024;
+    QImageReader::setAllocationLimit(static_cast<int>((maxPixels * 8 + kMiB - 1) / kMiB));
     PictureLoad load;
-    load.error = error;
-    load.detail = std::move(detail);
-    load.damage = damage;
+    if (!reader.read(&load.image) || load.image.isNull()) {
+        // Qt does not say why it failed; a picture of that size that cannot be had now means memory
+        // ran out.
+        if (!size.isEmpty() && QImage(size, QImage::Format_ARGB32).isNull())
+            return PictureLoad::OutOfMemory(size.width(), size.height());
+        return PictureLoad::Failed(PictureLoadError::Damaged, {}, reader.errorString());
+    }
+    if (!PictureLoad::Fits(load.image.width(), load.image.height(), maxPixels))
+        return PictureLoad::TooLarge(load.image.width(), load.image.height());
     return load;
+}
+
+PictureLoad Decode(QByteArray& data, int64_t maxPixels) {
+    QString unknown;
+    QByteArray format;
+    {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        format = FormatOf(&buffer, &unknown);
+    }
+    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {}, unknown);
+    if (format == "bmp") return BmpDecoder::Decode(data, maxPixels);
+    // The structure is walked first, so that a cut file is refused before its pixels take memory.
+    if (const PictureDamage damage = PictureIntegrity::FindDamage(format, data))
+        return PictureLoad::Failed(PictureLoadError::Damaged, damage);
+    if (format == "jpeg") return JpegDecoder::Decode(data, maxPixels);
+    if (format == "gif") return GifDecoder::Decode(data, maxPixels);
+    return DecodeWithQt(data, format, maxPixels);
 }
 
 }  // namespace
 
+PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
+    try {
+        PictureLoad load = Decode(data, maxPixels);
+        if (load.error != PictureLoadError::None) return load;
+        data = QByteArray();  // the encoded bytes go before the conversion may allocate
+        const QSize size = load.image.size();
+        load.image = OpaqueOnBlack(std::move(load.image));
+        if (load.image.isNull()) return PictureLoad::OutOfMemory(size.width(), size.height());
+        return load;
+    } catch (const std::bad_alloc&) {
+        return PictureLoad::OutOfMemory(0, 0);
+    }
+}
+
 PictureLoad LoadPictureFile(const QString& path) {
-    if (QFileInfo(path).isDir()) return Failed(PictureLoadError::CannotOpen, {}, {PictureFault::IsAFolder});
+    if (QFileInfo(path).isDir())
+        return PictureLoad::Failed(PictureLoadError::CannotOpen, {PictureFault::IsAFolder});
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Failed(PictureLoadError::CannotOpen, file.errorString());
+    const auto cannotRead = [&file] {
+        return PictureLoad::Failed(PictureLoadError::CannotOpen, {}, file.errorString());
+    };
+    if (!file.open(QIODevice::ReadOnly)) return cannotRead();
     // The format is told from the first bytes, so that a large file of another kind is not read whole.
-    QByteArray format;
     QString unknown;
-    {
-        QImageReader probe(&file);
-        probe.setDecideFormatFromContent(true);  // never by the name's extension
-        format = probe.format();
-        unknown = probe.errorString();
-    }
-    if (file.error() != QFileDevice::NoError) return Failed(PictureLoadError::CannotOpen, file.errorString());
-    if (format.isEmpty()) return Failed(PictureLoadError::NotAPicture, unknown);
-    // The integrity check and the decoder both read the whole file: it is read once.
+    const QByteArray format = FormatOf(&file, &unknown);
+    if (file.error() != QFileDevice::NoError) return cannotRead();
+    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {}, unknown);
     QByteArray data;
-    if (file.seek(0)) data = file.readAll();
-    if (file.error() != QFileDevice::NoError) return Failed(PictureLoadError::CannotOpen, file.errorString());
+    try {
+        if (!file.isSequential() && !file.seek(0)) return cannotRead();
+        data = file.readAll();
+    } catch (const std::bad_alloc&) {
+        return PictureLoad::OutOfMemory(0, 0);
+    }
+    if (file.error() != QFileDevice::NoError) return cannotRead();
     file.close();
-
-    if (const PictureDamage damage = PictureIntegrity::FindDamage(format, data)) {
-        return Failed(PictureLoadError::Damaged, {}, damage);
-    }
-    QImage image;
-    {
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, format);
-        if (!reader.read(&image)) return Failed(PictureLoadError::Damaged, reader.errorString());
-    }
-    data = QByteArray();  // the encoded bytes go before the conversion allocates its copy
-
-    PictureLoad load;
-    load.image = OpaqueOnBlack(image);
-    return load;
+    return DecodePicture(std::move(data));
 }
 
 }  // namespace glimmet

@@ -1,31 +1,24 @@
 #pragma once
 
-#include <QImage>
+#include <QByteArray>
 #include <QString>
+#include <cstdint>
 
-#include "platform/PictureDamage.h"
+#include "platform/PictureLoad.h"
 
 namespace glimmet {
-
-enum class PictureLoadError {
-    None,
-    CannotOpen,   // the file cannot be read: missing, a folder, no permission, read error
-    NotAPicture,  // no image format recognises its content
-    Damaged,      // a known format, but truncated or corrupt
-};
-
-struct PictureLoad {
-    QImage image;  // Format_RGB32 when error is None, null otherwise
-    PictureLoadError error = PictureLoadError::None;
-    PictureDamage damage;  // what is wrong with the file, when the checks here found it
-    QString detail;        // otherwise the system's or the image reader's reason; empty on success
-};
 
 // Loads a picture file for the window and the batch command alike. Every format QImageReader reads
 // (BMP, JPEG, GIF, PNG, ...), recognised by content rather than by the file name's extension; a
 // GIF's first frame; transparent pixels composed over black, as the source picture box shows them.
-// Truncated files are refused as Damaged instead of showing their missing part. The messages that
-// tell the user are the caller's.
+// Damaged files (truncated, corrupt, or contradicting themselves) are refused instead of showing
+// their missing part; pictures of more than kMaxPicturePixels are refused as too large, and a lack
+// of memory is told as such. The messages that tell the user are the caller's.
 PictureLoad LoadPictureFile(const QString& path);
+
+// What LoadPictureFile does once the file is read: the picture in `data`, a picture file's whole
+// content. BMP, JPEG and GIF are read by this program's strict decoders, other formats by Qt's
+// readers. `maxPixels` is the largest picture read; only tests and fuzzing lower it.
+PictureLoad DecodePicture(QByteArray data, int64_t maxPixels = kMaxPicturePixels);
 
 }  // namespace glimmet

@@ -27,9 +27,11 @@ Launch In(const QString& folder, const QByteArray& input) {
 Result Batch(const QStringList& arguments, const Launch& launch) {
     QString program = QStringLiteral(GLIMMET_BATCH_PROGRAM);
     QStringList line = arguments;
-    if (launch.fileKiB > 0) {
-        line = QStringList{"-c", QString("ulimit -f %1; exec \"$0\" \"$@\"").arg(launch.fileKiB), program} +
-               line;
+    QStringList limits;
+    if (launch.fileKiB > 0) limits << QString("ulimit -f %1").arg(launch.fileKiB);
+    if (launch.memoryKiB > 0) limits << QString("ulimit -v %1").arg(launch.memoryKiB);
+    if (!limits.isEmpty()) {
+        line = QStringList{"-c", limits.join("; ") + "; exec \"$0\" \"$@\"", program} + line;
         program = "bash";
     }
     if (launch.unprivileged && ::geteuid() == 0) {
@@ -38,6 +40,11 @@ Result Batch(const QStringList& arguments, const Launch& launch) {
     }
     QProcess process;
     process.setWorkingDirectory(launch.folder);
+    if (launch.mallocFill != 0) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("MALLOC_PERTURB_", QString::number(launch.mallocFill));
+        process.setProcessEnvironment(environment);
+    }
     process.start(program, line);
     process.write(launch.input);
     process.closeWriteChannel();

@@ -17,10 +17,13 @@ struct Result {
     QByteArray output;
 };
 
-// How to start the command: under a file-size limit (in KiB, 0 for none); when the tests run as
-// root, as an unprivileged user so that a folder's permissions hold; in a folder; with an input.
+// How to start the command: under a file-size or address-space limit (in KiB, 0 for none); with
+// glibc filling the memory it hands out with a byte (MALLOC_PERTURB_, 0 for none); when the tests run
+// as root, as an unprivileged user so that a folder's permissions hold; in a folder; with an input.
 struct Launch {
     int fileKiB = 0;
+    int memoryKiB = 0;
+    int mallocFill = 0;
     bool unprivileged = false;
     QString folder;
     QByteArray input;

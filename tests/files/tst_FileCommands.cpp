@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QtEndian>
 #include <QtTest>
 
 #include "files/FilesTexts.h"
@@ -144,6 +145,19 @@ class FileCommandsTest : public QObject {
                          .arg(whole.size() / 2 - 54)
                          .arg(pixelBytes)),
                  qPrintable(dialogs_->messages[0].text));
+        // A picture larger than is read is called too large, with its size, and changes nothing.
+        QByteArray huge = whole;
+        qToLittleEndian<qint32>(30000, huge.data() + 18);
+        qToLittleEndian<qint32>(30000, huge.data() + 22);
+        QFile hugeFile(Path("huge.bmp"));
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.write(huge) == huge.size());
+        hugeFile.close();
+        dialogs_->messages.clear();
+        dialogs_->chosenFile = Path("huge.bmp");
+        window_->open_Click();
+        QVERIFY(dialogs_->messages[0].text.contains(QtText(files_texts::kTooLarge)));
+        QVERIFY(dialogs_->messages[0].text.contains(QStringLiteral("30000 × 30000 точек")));
+        QCOMPARE(Source()->Picture(), Pattern(64, 48));
     }
 
     void droppedFileOpens() {
