@@ -2,16 +2,33 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 #include "render/OutputSize.h"
 
 namespace glimmet {
 
+namespace {
+
+int64_t Pixel(double twips, float perPixel) {
+    return static_cast<int64_t>(std::nearbyint(twips / perPixel));
+}
+
+// One axis on the screen: the start pixel and the outer size. Sizes beyond what a widget can have
+// are the caller's to refuse before they get here.
+std::pair<int, int> Span(float start, float size, float perPixel, int border, bool inner) {
+    const int64_t first = Pixel(start, perPixel);
+    const int64_t outer = inner ? TwipsToPixels(size, perPixel) + 2 * border
+                                : std::max<int64_t>(0, Pixel(double{start} + size, perPixel) - first);
+    return {static_cast<int>(first), static_cast<int>(std::min<int64_t>(outer, QWIDGETSIZE_MAX))};
+}
+
+}  // namespace
+
 void TwipPlacement::Place(QWidget* control, TwipRect rect, int border) {
     Entry& entry = entries_[control];
-    entry.rect = rect;
-    entry.border = border;
+    entry = Entry{rect, border};
     Apply(control, entry);
 }
 
@@ -24,10 +41,22 @@ void TwipPlacement::SetTop(QWidget* control, float twips) {
 }
 
 void TwipPlacement::SetWidth(QWidget* control, float twips) {
+    entries_[control].innerWidth = false;
     Set(control, &TwipRect::Width, twips);
 }
 
 void TwipPlacement::SetHeight(QWidget* control, float twips) {
+    entries_[control].innerHeight = false;
+    Set(control, &TwipRect::Height, twips);
+}
+
+void TwipPlacement::SetInnerWidth(QWidget* control, float twips) {
+    entries_[control].innerWidth = true;
+    Set(control, &TwipRect::Width, twips);
+}
+
+void TwipPlacement::SetInnerHeight(QWidget* control, float twips) {
+    entries_[control].innerHeight = true;
     Set(control, &TwipRect::Height, twips);
 }
 
@@ -38,19 +67,11 @@ void TwipPlacement::Set(QWidget* control, float TwipRect::*side, float twips) {
 }
 
 void TwipPlacement::Apply(QWidget* control, const Entry& entry) const {
-    const float x = metrics_.TwipsPerPixelX;
-    const float y = metrics_.TwipsPerPixelY;
-    // Sizes follow the output picture's rule (inner pixels, border outside); sizes beyond what a
-    // widget can have are the caller's to refuse before they get here.
-    const auto size = [](float twips, float perPixel, int border) {
-        return static_cast<int>(
-            std::min<int64_t>(TwipsToPixels(twips, perPixel) + 2 * border, QWIDGETSIZE_MAX));
-    };
-    const auto position = [](float twips, float perPixel) {
-        return static_cast<int>(std::nearbyint(static_cast<double>(twips) / perPixel));
-    };
-    control->setGeometry(position(entry.rect.Left, x), position(entry.rect.Top, y),
-                         size(entry.rect.Width, x, entry.border), size(entry.rect.Height, y, entry.border));
+    const auto [x, width] =
+        Span(entry.rect.Left, entry.rect.Width, metrics_.TwipsPerPixelX, entry.border, entry.innerWidth);
+    const auto [y, height] =
+        Span(entry.rect.Top, entry.rect.Height, metrics_.TwipsPerPixelY, entry.border, entry.innerHeight);
+    control->setGeometry(x, y, width, height);
 }
 
 }  // namespace glimmet

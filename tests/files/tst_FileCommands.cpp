@@ -1,7 +1,10 @@
+#include <unistd.h>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -9,8 +12,10 @@
 #include "files/FilesTexts.h"
 #include "interaction/InteractionTexts.h"
 #include "platform/ChangeField.h"
+#include "platform/MessageTexts.h"
 #include "platform/PictureBox.h"
 #include "platform/QtText.h"
+#include "platform/RussianQtTranslation.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipPlacement.h"
@@ -42,6 +47,7 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
   private:
+    RussianQtTranslation russian_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<test::ScriptedDialogService> dialogs_;
     std::unique_ptr<MF> window_;
@@ -66,6 +72,10 @@ class FileCommandsTest : public QObject {
     void Export(const QString& page) {
         dialogs_->chosenFile = page;
         window_->ex_HTML_Click();
+    }
+    void Save(const QString& path) {
+        dialogs_->chosenFile = path;
+        window_->save_Click();
     }
 
   private slots:
@@ -99,8 +109,15 @@ class FileCommandsTest : public QObject {
             QCOMPARE(Source()->Picture().size(), QSize(64, 48));
             QCOMPARE(window_->State().FilePath, path.toStdString());
         }
-        // JPEG is lossy; the lossless ones arrive exactly.
+        // JPEG is lossy; the lossless ones arrive exactly. While the file is read the window shows
+        // the busy cursor and goes on handling its events.
+        Qt::CursorShape whileReading = Qt::ArrowCursor;
+        const test::YieldProbe probe(1, [&whileReading] {
+            if (const QCursor* cursor = QGuiApplication::overrideCursor()) whileReading = cursor->shape();
+        });
         OpenPicture(Pattern(64, 48), "exact.png", "PNG");
+        QCOMPARE(whileReading, Qt::WaitCursor);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         QCOMPARE(Source()->Picture(), Pattern(64, 48));
         QVERIFY(dialogs_->messages.empty());
         QCOMPARE(Source()->Selection().Left, before.Left);
@@ -144,6 +161,48 @@ class FileCommandsTest : public QObject {
                          .arg(whole.size() / 2 - 54)
                          .arg(pixelBytes)),
                  qPrintable(dialogs_->messages[0].text));
+    }
+
+    void failureReasonsInRussian_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("open a missing file") << "open"
+                                             << "missing.bmp";
+        QTest::newRow("open a text") << "open"
+                                     << "notes.txt";
+        QTest::newRow("save into a missing folder") << "save"
+                                                    << "no-such-folder/out.bmp";
+        QTest::newRow("save onto a folder") << "save"
+                                            << "folder";
+        QTest::newRow("export into a missing folder") << "export"
+                                                      << "no-such-folder/page.htm";
+        QTest::newRow("export onto a folder") << "export"
+                                              << "folder";
+    }
+    void failureReasonsInRussian() {
+        QFETCH(QString, command);
+        QFETCH(QString, name);
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder")));
+        QFile notes(Path("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("not a picture at all, only some words");
+        notes.close();
+        const QString path = dir_->filePath(name);
+        if (command == "open") {
+            dialogs_->chosenFile = path;
+            window_->open_Click();
+        } else if (command == "save") {
+            Save(path);
+        } else {
+            Export(path);
+        }
+        QVERIFY(!dialogs_->messages.empty());
+        const QString text = dialogs_->messages.back().text;
+        const qsizetype at = text.indexOf(QtText(message_texts::kReason));
+        QVERIFY2(at >= 0, qPrintable(text));
+        const QString reason = text.mid(at).section(QLatin1Char('\n'), 0, 0).mid(9);
+        QVERIFY2(!reason.isEmpty() && !reason.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+                 qPrintable(text));
     }
 
     void droppedFileOpens() {
@@ -202,6 +261,53 @@ class FileCommandsTest : public QObject {
         QCOMPARE(window_->State().FilePath, before);
         QCOMPARE(Out()->InnerSize(), QSize(4, 3));
         QCOMPARE(Out()->Shown().pixel(0, 0) & 0xFFFFFF, Pattern(64, 48).pixel(0, 0) & 0xFFFFFF);
+    }
+
+    void saveAsksBeforeReplacingAFileInUse_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("yes");
+        for (const bool yes : {false, true}) {
+            const char* answer = yes ? "yes" : "no";
+            QTest::addRow("the picture shown, %s", answer) << "source.bmp" << true << yes;
+            QTest::addRow("the picture through a symbolic link, %s", answer) << "symbolic.bmp" << true << yes;
+            QTest::addRow("the picture through a hard link, %s", answer) << "hard.bmp" << true << yes;
+            QTest::addRow("the page file, %s", answer) << "page.htm" << true << yes;
+        }
+        QTest::newRow("another existing file") << "other.bmp" << false << false;
+    }
+    void saveAsksBeforeReplacingAFileInUse() {
+        QFETCH(QString, target);
+        QFETCH(bool, asked);
+        QFETCH(bool, yes);
+        Source()->SetSelection({2, 3, 4, 2});
+        Export(Path("page.htm"));
+        OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
+        QVERIFY(QFile::link(Path("source.bmp"), Path("symbolic.bmp")));
+        QCOMPARE(::link(QFile::encodeName(Path("source.bmp")).constData(),
+                        QFile::encodeName(Path("hard.bmp")).constData()),
+                 0);
+        QVERIFY(Pattern(8, 8).save(Path("other.bmp"), "BMP"));
+        window_->fill_as_point_Click();
+        const QByteArray before = Read(Path(target.toLatin1().constData()));
+        dialogs_->messages.clear();
+        dialogs_->answer = yes ? MessageAnswer::Yes : MessageAnswer::No;
+        Save(Path(target.toLatin1().constData()));
+        // The size message, then the question when the file is in use.
+        QCOMPARE(dialogs_->messages.size(), size_t{asked ? 2u : 1u});
+        if (asked) {
+            const auto& question = dialogs_->messages[1];
+            QCOMPARE(question.buttons, MessageButtons::YesNoDefaultNo);
+            QVERIFY(question.text.contains(Path(target.toLatin1().constData())));
+            QVERIFY(question.text.endsWith(QtText(files_texts::kReplaceQuestion)));
+        }
+        const QByteArray after = Read(Path(target.toLatin1().constData()));
+        if (asked && !yes) {
+            QCOMPARE(after, before);
+            QCOMPARE(window_->State().FilePath, Path("source.bmp").toStdString());
+        } else {
+            QCOMPARE(QImage::fromData(after, "BMP").size(), QSize(5, 3));
+        }
     }
 
     void saveReportsAWriteFailure() {

@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/ChangeField.h"
@@ -12,10 +14,13 @@
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
 #include "platform/QtDialogService.h"
+#include "platform/RussianQtTranslation.h"
 #include "platform/SourcePictureBox.h"
+#include "platform/StatusPanel.h"
 #include "platform/StatusPanels.h"
 #include "resources/WindowImages.h"
 #include "tests/window/WindowTestSupport.h"
+#include "window/WindowColours.h"
 
 using namespace glimmet;
 
@@ -38,6 +43,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private:
+    RussianQtTranslation russian_;
     std::unique_ptr<test::ScriptedDialogService> dialogs_;
     std::unique_ptr<MF> window_;
 
@@ -210,11 +216,70 @@ class MainWindowTest : public QObject {
         QCOMPARE(out.Width, W / 2 - 300);
         QCOMPARE(QRectF(back.Left, back.Top, back.Width, back.Height),
                  QRectF(out.Left, out.Top, out.Width, out.Height));
-        // On the screen: rounded to pixels, the sunken border outside the inner area.
-        auto* sourceBox = Find<SourcePictureBox>("source_pic");
-        QCOMPARE(sourceBox->geometry().topLeft(), QPoint(4, qRound(top / 15)));
-        QCOMPARE(sourceBox->InnerSize(), QSize(static_cast<int>(std::nearbyint(W / 2 / 15)),
-                                               static_cast<int>(std::nearbyint(pictureHeight / 15))));
+        // On the screen each box's outer edge, border included, lies on the pixel nearest to where
+        // the layout puts it, so the window's orange shows between the two pictures.
+        const auto pixel = [](double twips) { return static_cast<int>(std::nearbyint(twips / 15)); };
+        for (const char* name : {"source_pic", "out_pic", "backpic"}) {
+            const TwipRect r = w.Placement().Rect(Find<QWidget>(name));
+            QCOMPARE(Find<QWidget>(name)->geometry(),
+                     QRect(QPoint(pixel(r.Left), pixel(r.Top)),
+                           QPoint(pixel(r.Left + r.Width) - 1, pixel(r.Top + r.Height) - 1)));
+        }
+        const QRect left = Find<QWidget>("source_pic")->geometry();
+        const QRect right = Find<QWidget>("out_pic")->geometry();
+        QVERIFY(right.left() - left.right() > 2);
+        const QImage shot = w.centralWidget()->grab().toImage();
+        for (int x = left.right() + 1; x < right.left(); ++x)
+            QCOMPARE(shot.pixelColor(x, left.center().y()), colours::kWindow);
+    }
+
+    void narrowWindowShrinksTheStatusPanelsFirstOneFirst() {
+        MF& w = Open();
+        Field("txt_fill")->SetText(U("очень длинный текст заполнения"));
+        const QString mode = U("Текст очень длинный текст заполнения");
+        QStringList widths;
+        // 550 pixels: the first panel has given up width; 300 pixels: it has none left, the second
+        // has given up width too and cuts its text; the narrow layout runs.
+        for (const float width : {8250.0f, 4500.0f}) {
+            w.SetTwipsSize(width, 6000);
+            QCOMPARE(w.TwipsWidth(), width);
+            QCOMPARE(Find<QWidget>("action")->isVisible(), false);
+            QCOMPARE(Panel(2), mode);
+            for (const char* key : {"info", "mode", "met"}) {
+                const auto* panel = Find<StatusPanel>(key);
+                const bool cut = panel->ShownText() != panel->Text();
+                // Cut: it ends with "…", unless the panel has no room left at all.
+                if (cut) QVERIFY2(panel->ShownText().endsWith(U("…")) || panel->width() <= 4, key);
+                QCOMPARE(panel->toolTip(), cut ? panel->Text() : QString());
+                widths << QStringLiteral("%1 %2").arg(key).arg(cut ? "cut" : "whole");
+            }
+        }
+        QCOMPARE(widths, (QStringList{"info whole", "mode cut", "met whole",  //
+                                      "info cut", "mode cut", "met whole"}));
+        QVERIFY(Find<StatusPanel>("info")->width() < Find<StatusPanel>("mode")->width());
+        QCOMPARE(Find<StatusPanel>("met")->ShownText(), U("Не равно"));
+    }
+
+    void fieldsShowTheirLongestNumbersWhole() {
+        Open();
+        const std::pair<const char*, const char*> longest[] = {
+            {"txt_xstep", "32767"}, {"txt_ystep", "32767"}, {"txt_zoom", "32767"},
+            {"r_txt", " 255"},      {"g_txt", " 255"},      {"b_txt", " 255"},
+        };
+        for (const auto& [name, text] : longest) {
+            ChangeField* field = Field(name);
+            field->SetText(QString::fromLatin1(text));
+            QCOMPARE(field->text(), QString::fromLatin1(text));
+            // A text that fits is not scrolled: from its first to its last character the cursor
+            // travels the text's whole width, wherever it stands.
+            field->home(false);
+            field->repaint();
+            const int first = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            field->end(false);
+            field->repaint();
+            const int last = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            QVERIFY2(last - first >= field->fontMetrics().horizontalAdvance(field->text()), name);
+        }
     }
 
     void lowWindowIsRaisedTo2500Twips() {
@@ -384,22 +449,56 @@ class MainWindowTest : public QObject {
         QCOMPARE(Panel(2), U("Текст "));
     }
 
-    void realMessageBoxAnsweredByATimer() {
+    // Open a picture, then save with Enter in every dialog: the real dialogs, in Russian, and the
+    // picture being worked on is not replaced without a question whose default is No.
+    void realDialogsInRussianKeepTheShownPicture() {
+        QTemporaryDir dir;
+        const QString sprite = dir.filePath("sprite.bmp");
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(qRgb(10, 20, 30));
+        QVERIFY(picture.save(sprite, "BMP"));
+        QFile file(sprite);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
         QtDialogService dialogs;
         MF window(dialogs, test::TestOptions());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QString seenText, seenTitle;
-        QTimer::singleShot(50, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            seenText = box->text();
-            seenTitle = box->windowTitle();
-            box->button(QMessageBox::Ok)->click();
-        });
-        window.pic_transfer_Click();
-        QCOMPARE(seenText, U("Размеры выделенной области:  333: 47"));
-        QCOMPARE(seenTitle, QStringLiteral("Glimmet"));
+        QStringList seen;
+        const auto buttons = [](QWidget* dialog) {
+            QStringList texts;
+            for (const QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+                texts << b->text();
+            texts.sort();
+            return texts.join(QLatin1Char('/'));
+        };
+        const auto chooseFile = [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            seen << buttons(dialog) << dialog->selectedFiles().value(0);
+            dialog->selectFile(sprite);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+        const auto pressEnter = [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            seen << buttons(box);
+            if (box->defaultButton() != nullptr) seen << box->defaultButton()->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        test::ModalAnswers answers({chooseFile, pressEnter, chooseFile, pressEnter});
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(window.State().FilePath, sprite.toStdString());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(answers.answered(), size_t{4});
+        QCOMPARE(seen, (QStringList{U("&Открыть/Отмена"), QStringLiteral("/tmp"),  // the open dialog
+                                    U("ОК"),                                       // the size message
+                                    U("&Сохранить/Отмена"), sprite,  // the save dialog proposes it
+                                    U("&Да/&Нет"), U("&Нет")}));     // the question
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
         QCOMPARE(window.Status().PanelText(1), U("Готово"));
     }
 };
