@@ -13,6 +13,8 @@ inline constexpr std::string_view kPageTitle = "HTML module";  // the title of t
 inline constexpr std::string_view kReason = "Причина: ";       // between a message and the system's reason
 // The message box's OK button, in Cyrillic letters (Qt's own Russian keeps the Latin "OK").
 inline constexpr std::string_view kOkButton = "ОК";
+// The kind of a folder in the file dialog's list.
+inline constexpr std::string_view kFolderKind = "Папка";
 
 // The common reasons why a file cannot be read or written, by the system's error number, worded for
 // the window. Qt words the first four itself in its Russian translation; the same words are used here

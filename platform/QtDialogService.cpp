@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +13,14 @@
 namespace glimmet {
 
 namespace {
+
+// Qt's Russian translation leaves the kind of a folder in the file dialog in English.
+class FileKinds final : public QFileIconProvider {
+  public:
+    QString type(const QFileInfo& info) const override {
+        return info.isDir() ? QtText(message_texts::kFolderKind) : QFileIconProvider::type(info);
+    }
+};
 
 QMessageBox::Icon QtIcon(MessageIcon icon) {
     switch (icon) {
@@ -28,12 +37,14 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
 }
 
 void ShowFileDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
+    FileKinds kinds;  // outlives the dialog that uses it
     QFileDialog dialog(QApplication::activeWindow(), settings.DialogTitle, settings.InitDir,
                        QtDialogService::QtFilter(settings.Filter));
     dialog.setAcceptMode(mode);
     // Qt's own dialog, not the desktop's: it honours every setting here and speaks the language of
     // the installed translation.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&kinds);
     // No check that a file to open exists and no question before replacing one: the commands decide.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -6,6 +6,7 @@
 namespace glimmet {
 
 RussianQtTranslation::RussianQtTranslation() {
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     installed_ =
         translator_.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(&translator_);
@@ -13,6 +14,7 @@ RussianQtTranslation::RussianQtTranslation() {
 
 RussianQtTranslation::~RussianQtTranslation() {
     if (installed_) QCoreApplication::removeTranslator(&translator_);
+    QLocale::setDefault(previousDefault_);
 }
 
 }  // namespace glimmet
