@@ -94,8 +94,6 @@ class ModalAnswers final : public QObject {
         timer_.start();
     }
 
-    size_t answered() const { return answered_; }
-
   private:
     std::vector<std::function<void(QWidget*)>> answers_;
     size_t answered_ = 0;
