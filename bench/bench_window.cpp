@@ -91,20 +91,27 @@ class WaitMeter {
     qint64 first_ = 0;
 };
 
-void Transfer(benchmark::State& state, bool characters) {
-    AnsweringDialogs dialogs;
-    const auto window = ShowingWindow(dialogs, kSide);
-    window->Controls().source_pic->SetPicture(bench::BusyPicture(kSide));
-    window->Controls().source_pic->SetSelection(ShapeRect{0, 0, kSide - 1, kSide - 1});
-    if (characters) window->fill_as_text_Click();
+// Transfers the whole of a busy `side` × `side` picture again and again.
+void MeasureTransfers(benchmark::State& state, MF& window, int side) {
+    window.Controls().source_pic->SetPicture(bench::BusyPicture(side));
+    const auto last = static_cast<float>(side - 1);
+    window.Controls().source_pic->SetSelection(ShapeRect{0, 0, last, last});
     WaitMeter meter;
     for (auto _ : state) {
         meter.Start();
-        window->pic_transfer_Click();
+        window.pic_transfer_Click();
         meter.Stop();
     }
     state.counters["longest_timer_wait_ms"] = meter.LongestMs();
-    state.SetItemsProcessed(state.iterations() * int64_t{kSide} * kSide);
+    state.counters["first_yield_ms"] = meter.FirstMs();
+    state.SetItemsProcessed(state.iterations() * int64_t{side} * side);
+}
+
+void Transfer(benchmark::State& state, bool characters) {
+    AnsweringDialogs dialogs;
+    const auto window = ShowingWindow(dialogs, kSide);
+    if (characters) window->fill_as_text_Click();
+    MeasureTransfers(state, *window, kSide);
 }
 
 // The large picture as a BMP file, written once.
@@ -162,21 +169,11 @@ void MovesOverLarge(benchmark::State& state, Qt::MouseButton button) {
     state.counters["longest_move_ms"] = longest;
 }
 
+// The largest output picture: 8192 × 8192 samples, most of them beyond the box (white).
 void TransferLarge(benchmark::State& state) {
     AnsweringDialogs dialogs;
     const auto window = ScreenWindow(dialogs);
-    window->Controls().source_pic->SetPicture(bench::BusyPicture(kLargeSide));
-    // The largest output picture: 8192 × 8192 samples, most of them beyond the box (white).
-    window->Controls().source_pic->SetSelection(ShapeRect{0, 0, kLargeSide - 1, kLargeSide - 1});
-    WaitMeter meter;
-    for (auto _ : state) {
-        meter.Start();
-        window->pic_transfer_Click();
-        meter.Stop();
-    }
-    state.counters["longest_timer_wait_ms"] = meter.LongestMs();
-    state.counters["first_yield_ms"] = meter.FirstMs();
-    state.SetItemsProcessed(state.iterations() * int64_t{kLargeSide} * kLargeSide);
+    MeasureTransfers(state, *window, kLargeSide);
 }
 
 BENCHMARK_CAPTURE(Transfer, points, false)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(8);

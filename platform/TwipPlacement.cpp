@@ -41,23 +41,25 @@ void TwipPlacement::SetTop(QWidget* control, float twips) {
 }
 
 void TwipPlacement::SetWidth(QWidget* control, float twips) {
-    entries_[control].innerWidth = false;
-    Set(control, &TwipRect::Width, twips);
+    SetSize(control, &TwipRect::Width, twips, false);
 }
 
 void TwipPlacement::SetHeight(QWidget* control, float twips) {
-    entries_[control].innerHeight = false;
-    Set(control, &TwipRect::Height, twips);
+    SetSize(control, &TwipRect::Height, twips, false);
 }
 
 void TwipPlacement::SetInnerWidth(QWidget* control, float twips) {
-    entries_[control].innerWidth = true;
-    Set(control, &TwipRect::Width, twips);
+    SetSize(control, &TwipRect::Width, twips, true);
 }
 
 void TwipPlacement::SetInnerHeight(QWidget* control, float twips) {
-    entries_[control].innerHeight = true;
-    Set(control, &TwipRect::Height, twips);
+    SetSize(control, &TwipRect::Height, twips, true);
+}
+
+void TwipPlacement::SetSize(QWidget* control, float TwipRect::*side, float twips, bool inner) {
+    Entry& entry = entries_[control];
+    (side == &TwipRect::Width ? entry.innerWidth : entry.innerHeight) = inner;
+    Set(control, side, twips);
 }
 
 void TwipPlacement::Set(QWidget* control, float TwipRect::*side, float twips) {

@@ -52,6 +52,8 @@ class TwipPlacement {
     };
     // Sets one side of the control's rectangle and places it again.
     void Set(QWidget* control, float TwipRect::*side, float twips);
+    // Sets the width or the height, as an outer or an inner size.
+    void SetSize(QWidget* control, float TwipRect::*side, float twips, bool inner);
     void Apply(QWidget* control, const Entry& entry) const;
 
     ScreenMetrics metrics_;
