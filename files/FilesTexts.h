@@ -101,6 +101,10 @@ inline constexpr std::string_view kNothingSaved = "Файл не записан.
 inline constexpr std::string_view kNotEncoded = "Рисунок не удалось закодировать.";
 // A file rewritten in place failed and its old content could not be put back.
 inline constexpr std::string_view kOldFileLost = "Прежнее содержимое файла утрачено.";
+// Save into a file the window works with: the label, the file name in quotes, then the question.
+inline constexpr std::string_view kReplacesPicture = "Этот файл — рисунок, открытый сейчас в окне:\n";
+inline constexpr std::string_view kReplacesPage = "Этот файл — страница экспорта в HTML:\n";
+inline constexpr std::string_view kReplaceQuestion = "Заменить его сохраняемым рисунком?";
 
 // The HTML export.
 inline constexpr std::string_view kExportQuestion = "Вы действительно хотите записать рисунок в файл?";

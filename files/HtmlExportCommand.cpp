@@ -4,6 +4,7 @@
 #include "files/FilesTexts.h"
 #include "platform/MessageTexts.h"
 #include "platform/SourcePictureBox.h"
+#include "platform/SystemReason.h"
 #include "render/PageFile.h"
 
 namespace glimmet {
@@ -29,7 +30,7 @@ void HtmlExportCommand::Run() {
     parts_.filePath = path.toStdString();
     const std::string reason = PageFile::Touch(parts_.filePath);
     if (!reason.empty()) {
-        const QString why = QtText(message_texts::kReason) + QString::fromStdString(reason) +
+        const QString why = QtText(message_texts::kReason) + SystemReason(QString::fromStdString(reason)) +
                             QStringLiteral("\n") + QtText(t::kNothingExported);
         parts_.dialogs.MsgBox(FileFailure(t::kPageFileFailed, path, why), MessageButtons::Ok,
                               MessageIcon::Critical, QtText(message_texts::kPageTitle));

@@ -2,9 +2,11 @@
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
+#include "platform/BusyWork.h"
 #include "platform/MessageTexts.h"
 #include "platform/PictureLoader.h"
 #include "platform/SourcePictureBox.h"
+#include "platform/SystemReason.h"
 
 namespace glimmet {
 
@@ -20,7 +22,8 @@ QString Why(const PictureLoad& load) {
     if (load.error == PictureLoadError::OutOfMemory) kind = t::kOutOfMemory;
     QString why = QtText(kind);
     const QString reason = load.damage ? QString::fromStdString(t::DescribeDamage(load.damage)) : load.detail;
-    if (!reason.isEmpty()) why += QStringLiteral("\n") + QtText(message_texts::kReason) + reason;
+    if (!reason.isEmpty())
+        why += QStringLiteral("\n") + QtText(message_texts::kReason) + SystemReason(reason);
     return why + QStringLiteral("\n") + QtText(t::kOpenKeepsPicture);
 }
 
@@ -34,13 +37,16 @@ void OpenCommand::Run() {
 bool OpenCommand::OpenFile(const QString& path) {
     filePath_ = path.toStdString();
     if (path.isEmpty()) return false;
-    const PictureLoad load = LoadPictureFile(path);
+    // A large picture takes a while to read: the window goes on painting meanwhile.
+    PictureLoad load;
+    BusyWork::Run([&load, &path] { load = LoadPictureFile(path); });
     if (load.error != PictureLoadError::None) {
         dialogs_.MsgBox(FileFailure(t::kOpenFailed, path, Why(load)), MessageButtons::Ok,
                         MessageIcon::Critical, QtText(message_texts::kAppTitle));
         return false;
     }
     source_.SetPicture(load.image);
+    picturePath_ = filePath_;
     return true;
 }
 

@@ -15,10 +15,10 @@ class SourcePictureBox;
 // or truncated) is refused with a message that names it and says why; the picture shown before stays.
 class OpenCommand {
   public:
-    // `filePath` is the window's FilePath.
+    // `filePath` is the window's FilePath; `picturePath` names the file whose picture `source` shows.
     OpenCommand(FileDialogSettings& cdiag, DialogService& dialogs, std::string& filePath,
-                SourcePictureBox& source)
-        : cdiag_(cdiag), dialogs_(dialogs), filePath_(filePath), source_(source) {}
+                std::string& picturePath, SourcePictureBox& source)
+        : cdiag_(cdiag), dialogs_(dialogs), filePath_(filePath), picturePath_(picturePath), source_(source) {}
 
     // open_Click: the open dialog, then OpenFile with its name (also an empty one, after a cancel).
     void Run();
@@ -30,6 +30,7 @@ class OpenCommand {
     FileDialogSettings& cdiag_;
     DialogService& dialogs_;
     std::string& filePath_;
+    std::string& picturePath_;
     SourcePictureBox& source_;
 };
 

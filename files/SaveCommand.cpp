@@ -1,17 +1,44 @@
 #include "files/SaveCommand.h"
 
 #include <QFile>
-#include <system_error>
+#include <filesystem>
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
 #include "platform/BitmapWriter.h"
 #include "platform/MessageTexts.h"
 #include "platform/PictureBox.h"
+#include "platform/SystemReason.h"
 
 namespace glimmet {
 
 namespace t = files_texts;
+
+namespace {
+
+// True when `a` and `b` name the same existing file, also through links.
+bool SameFile(const QString& a, const std::string& b) {
+    if (b.empty()) return false;
+    std::error_code error;
+    return std::filesystem::equivalent(QFile::encodeName(a).toStdString(),
+                                       QFile::encodeName(QString::fromStdString(b)).toStdString(), error);
+}
+
+}  // namespace
+
+bool SaveCommand::MayReplace(const QString& path) {
+    std::string_view label;
+    if (SameFile(path, parts_.picturePath)) {
+        label = t::kReplacesPicture;
+    } else if (SameFile(path, parts_.pagePath)) {
+        label = t::kReplacesPage;
+    } else {
+        return true;
+    }
+    return parts_.dialogs.MsgBox(FileFailure(label, path, QtText(t::kReplaceQuestion)),
+                                 MessageButtons::YesNoDefaultNo, MessageIcon::Warning,
+                                 QtText(message_texts::kAppTitle)) == MessageAnswer::Yes;
+}
 
 void SaveCommand::Run() {
     // The selection rendered afresh into the retained image.
@@ -20,16 +47,14 @@ void SaveCommand::Run() {
     // The file name; a cancel keeps the rendering on screen.
     parts_.dialogs.ShowSave(parts_.cdiag);
     const QString path = parts_.cdiag.FileName;
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || !MayReplace(path)) return;
     // The retained image as a bitmap.
     parts_.filePath = path.toStdString();
     const SaveResult saved =
         SaveBitmap(parts_.output.Image(), QFile::encodeName(path).toStdString(), BitmapFormat::Bmp);
     if (!saved.saved) {
         const QString reason =
-            saved.systemError != 0
-                ? QString::fromStdString(std::generic_category().message(saved.systemError))
-                : QtText(t::kNotEncoded);
+            saved.systemError != 0 ? SystemReason(saved.systemError) : QtText(t::kNotEncoded);
         const QString why = QtText(message_texts::kReason) + reason + QStringLiteral("\n") +
                             QtText(saved.oldFileLost ? t::kOldFileLost : t::kNothingSaved);
         parts_.dialogs.MsgBox(FileFailure(t::kSaveFailed, path, why), MessageButtons::Ok,

@@ -13,8 +13,10 @@ class PictureBox;
 struct SaveParts {
     FileDialogSettings& cdiag;
     DialogService& dialogs;
-    std::string& filePath;  // the window's FilePath
-    PictureBox& output;     // out_pic
+    std::string& filePath;           // the window's FilePath
+    const std::string& picturePath;  // the file whose picture the source picture shows
+    const std::string& pagePath;     // the export's page file
+    PictureBox& output;              // out_pic
     // The transfer; false when it failed (the user has been told) or the program is ending: the
     // save goes no further.
     std::function<bool()> transfer;
@@ -25,7 +27,9 @@ struct SaveParts {
 // asks for a name and writes that image as a 24-bit bitmap whatever the name's extension, then
 // clears the output picture and lays the window out again. A cancelled dialog stops after the
 // rendering. A write that fails is reported with the file's name and the system's reason; the
-// rendering then stays on screen and nothing claims the file was saved.
+// rendering then stays on screen and nothing claims the file was saved. Any other file is replaced
+// without a question, except the picture file the window shows and the export's page file: for those
+// the user is asked first (No is the default), and No stops the save as a cancel does.
 class SaveCommand {
   public:
     explicit SaveCommand(SaveParts parts) : parts_(std::move(parts)) {}
@@ -33,6 +37,9 @@ class SaveCommand {
     void Run();
 
   private:
+    // False when `path` is a file the window works with and the user keeps it.
+    bool MayReplace(const QString& path);
+
     SaveParts parts_;
 };
 

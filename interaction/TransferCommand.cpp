@@ -77,8 +77,9 @@ bool TransferCommand::Run() {
             Fail(interaction_texts::kOutputTooLarge);
             return false;
         }
-        parts_.placement.SetWidth(&parts_.output, size.width);
-        parts_.placement.SetHeight(&parts_.output, size.height);
+        // The size is the inner area, so that the box shows the whole grid, both ends included.
+        parts_.placement.SetInnerWidth(&parts_.output, size.width);
+        parts_.placement.SetInnerHeight(&parts_.output, size.height);
         if (width > 0 && height > 0 && parts_.output.DrawTarget()->isNull()) {
             Fail(interaction_texts::kOutputNotAllocated);
             return false;

@@ -10,7 +10,7 @@ namespace glimmet {
 // Tests use 1 and 0 to let a handler run between any two samples.
 struct TransferPacing {
     int32_t checkInterval = 32;
-    int32_t yieldMs = 10;
+    int32_t yieldMs = 5;
     int32_t repaintMs = 30;
 };
 

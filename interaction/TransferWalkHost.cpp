@@ -8,6 +8,7 @@
 #include "platform/MessageTexts.h"
 #include "platform/QtText.h"
 #include "platform/StatusPanels.h"
+#include "platform/SystemReason.h"
 
 namespace glimmet {
 
@@ -57,7 +58,8 @@ void TransferWalkHost::PageWritten() {
 void TransferWalkHost::PageIncomplete(int64_t lostLines, const std::string& reason) {
     QString text = QtText(interaction_texts::kPageIncomplete) + QString::number(lostLines);
     if (!reason.empty())
-        text += QStringLiteral("\n") + QtText(message_texts::kReason) + QString::fromStdString(reason);
+        text += QStringLiteral("\n") + QtText(message_texts::kReason) +
+                SystemReason(QString::fromStdString(reason));
     dialogs_.MsgBox(text, MessageButtons::Ok, MessageIcon::Warning, QtText(message_texts::kPageTitle));
 }
 

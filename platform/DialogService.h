@@ -6,7 +6,8 @@
 
 namespace glimmet {
 
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose safe answer is No, which Enter gives.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Information, Warning, Critical };
 enum class MessageAnswer { Ok, Yes, No };
 

@@ -67,10 +67,6 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (!shown.isNull()) painter.drawImage(inner.topLeft(), shown);
 }
 
-void PictureBox::resizeEvent(QResizeEvent*) {
-    SyncSize();
-}
-
 void PictureBox::SyncSize() {
     if (screen_.size() == InnerSize()) return;
     if (!retained_.isNull() && retained_.size() != InnerSize()) {

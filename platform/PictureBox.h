@@ -44,11 +44,11 @@ class PictureBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Follows a new inner size: keeps the retained image, drops the screen drawing. Called by every
-    // operation, as a hidden box gets its resize event only when shown.
+    // operation rather than on each resize, so that a size passed through on the way to another
+    // (width set before height) costs no image of its own.
     void SyncSize();
     QImage Blank() const;
     void EnsureRetained();

@@ -2,12 +2,25 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/MessageTexts.h"
+#include "platform/QtText.h"
 
 namespace glimmet {
 
 namespace {
+
+// Qt's Russian translation leaves the kind of a folder in the file dialog in English.
+class FileKinds final : public QFileIconProvider {
+  public:
+    QString type(const QFileInfo& info) const override {
+        return info.isDir() ? QtText(message_texts::kFolderKind) : QFileIconProvider::type(info);
+    }
+};
 
 QMessageBox::Icon QtIcon(MessageIcon icon) {
     switch (icon) {
@@ -24,9 +37,14 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
 }
 
 void ShowFileDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
+    FileKinds kinds;  // outlives the dialog that uses it
     QFileDialog dialog(QApplication::activeWindow(), settings.DialogTitle, settings.InitDir,
                        QtDialogService::QtFilter(settings.Filter));
     dialog.setAcceptMode(mode);
+    // Qt's own dialog, not the desktop's: it honours every setting here and speaks the language of
+    // the installed translation.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&kinds);
     // No check that a file to open exists and no question before replacing one: the commands decide.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -44,9 +62,12 @@ void ShowFileDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) 
 
 MessageAnswer QtDialogService::MsgBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                                       const QString& title) {
+    const bool question = buttons != MessageButtons::Ok;
     QMessageBox box(QtIcon(icon), title, text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
+    if (buttons == MessageButtons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
+    if (!question) box.button(QMessageBox::Ok)->setText(QtText(message_texts::kOkButton));
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -3,12 +3,14 @@
 #include <QStatusBar>
 #include <array>
 
-class QLabel;
-
 namespace glimmet {
 
-// The status bar with three text panels addressed by position 1 to 3. Panel 1 takes the free width;
-// panels 2 and 3 have fixed widths. The panels are named after their keys ("info", "mode", "met").
+class StatusPanel;
+
+// The status bar with three text panels addressed by position 1 to 3, named after their keys ("info",
+// "mode", "met"). Panel 1 takes the width that panels 2 and 3 leave. When the window gets narrower,
+// the panels give up their width in order, the first one first: panel 1 down to nothing, then panel
+// 2, then panel 3. A text that does not fit its panel ends with "…" and shows whole as a tool tip.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
   public:
@@ -17,8 +19,16 @@ class StatusPanels : public QStatusBar {
     void SetPanelText(int position, const QString& text);
     QString PanelText(int position) const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
   private:
-    std::array<QLabel*, 3> panels_{};
+    // Gives the panels their widths within the width of the bar.
+    void Arrange();
+
+    QWidget* row_ = nullptr;
+    std::array<StatusPanel*, 3> panels_{};
 };
 
 }  // namespace glimmet

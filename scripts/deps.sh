@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libjpeg62-turbo-dev libgif-dev valgrind
-          fonts-dejavu-core fonts-liberation clang-format clang-tidy git "$@")
+          fonts-dejavu-core fonts-liberation qt6-translations-l10n clang-format clang-tidy git "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

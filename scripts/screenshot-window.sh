@@ -5,17 +5,24 @@
 #                                        opens a generated picture, drags a selection over it with
 #                                        the mouse, picks the text fill and the 3x3x3 preset and presses
 #                                        Enter, as a user would
+#   screenshot-window.sh --dialogs [DIR] the screen with the Russian save dialog and then with the
+#                                        question before the picture shown is replaced, into
+#                                        DIR/window-save-dialog.png and DIR/window-replace-question.png
+#                                        (DIR defaults to docs): it opens a generated picture with
+#                                        Ctrl+O, then saves with Ctrl+S and Enter in every dialog, so
+#                                        that the dialog proposes the picture itself
 # Builds the program first unless GLIMMET_BIN names one. Needs xvfb and imagemagick (and xdotool for
 # --output).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mode=start
-if [ "${1:-}" = "--output" ]; then
-  mode=output
-  shift
-fi
+case "${1:-}" in
+  --output) mode=output; shift ;;
+  --dialogs) mode=dialogs; shift ;;
+esac
 default_out="$root/docs/window.png"
 [ "$mode" = output ] && default_out="$root/docs/window-output.png"
+[ "$mode" = dialogs ] && default_out="$root/docs"
 out="${1:-$default_out}"
 bin="${GLIMMET_BIN:-}"
 if [ -z "$bin" ]; then
@@ -24,7 +31,7 @@ if [ -z "$bin" ]; then
   cmake --build "$root/build" -j"$(nproc)" --target glimmet
   bin="$root/build/window/glimmet"
 fi
-mkdir -p "$(dirname "$out")"
+if [ "$mode" = dialogs ]; then mkdir -p "$out"; else mkdir -p "$(dirname "$out")"; fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The caption joins the minor number and the revision: version 1.1.12 shows as "v.1.112".
@@ -32,18 +39,42 @@ version=$(sed -n 's/^project(Glimmet VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLis
 IFS=. read -r major minor revision <<<"$version"
 caption="Glimmet, v.$major.$minor$revision by Tovask."
 picture=""
-if [ "$mode" = output ]; then
+if [ "$mode" != start ]; then
   picture="$work/picture.png"
   convert -size 380x300 -seed 11 plasma:fractal -blur 0x2 -modulate 100,180 "$picture"
+  # The file dialog shows the folder with a few more pictures.
+  [ "$mode" = dialogs ] && for name in sprite.bmp photo.jpg; do convert -size 64x48 plasma:fractal "$work/$name"; done
 fi
 # Inside the virtual server: start the window (with the picture to open, if any), give it time to
 # paint, act on it, grab it by its caption.
 xvfb-run --auto-servernum --server-args="-screen 0 1024x700x24 -dpi 96" bash -c '
-  bin=$1 out=$2 caption=$3 picture=$4
-  if [ -n "$picture" ]; then QT_QPA_PLATFORM=xcb "$bin" "$picture" & else QT_QPA_PLATFORM=xcb "$bin" & fi
+  bin=$1 out=$2 caption=$3 picture=$4 mode=$5
+  if [ "$mode" = output ]; then QT_QPA_PLATFORM=xcb "$bin" "$picture" & else QT_QPA_PLATFORM=xcb "$bin" & fi
   pid=$!
   sleep 3
-  if [ -n "$picture" ]; then
+  if [ "$mode" = dialogs ]; then
+    # Waits for a window of the program whose title matches, and gives it the keyboard.
+    focus() { xdotool windowfocus --sync "$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)"; }
+    dialog="Выберите нужное изображение"
+    focus "$caption" && xdotool key ctrl+o
+    focus "$dialog" && xdotool type --delay 20 "$picture" && xdotool key Return
+    sleep 1
+    focus "$caption" && xdotool key ctrl+s
+    focus "^Glimmet\$" && sleep 0.5 && xdotool key Return  # the message with the size of the selection
+    focus "$dialog" && sleep 1  # it proposes the picture just opened
+    # The screen where the window lies, with the dialog over it.
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name "$caption" | head -n 1)")"
+    shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
+    shot "$out/window-save-dialog.png"
+    xdotool key Return
+    focus "^Glimmet\$" && sleep 1
+    shot "$out/window-replace-question.png"
+    xdotool key Return  # No, the default: the picture stays
+    sleep 1
+    kill "$pid"
+    exit 0
+  fi
+  if [ "$mode" = output ]; then
     wid=$(xdotool search --name "$caption" | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     # The source picture starts about 100 pixels below the top of the window, below the menu bar
@@ -58,5 +89,5 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x700x24 -dpi 96" bash -c 
   fi
   import -window "$caption" "$out"
   kill "$pid"
-' _ "$bin" "$out" "$caption" "$picture"
+' _ "$bin" "$out" "$caption" "$picture" "$mode"
 echo "Screenshot: $out"

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLocale>
@@ -41,7 +42,10 @@ namespace t = window_texts;
 }  // namespace
 
 MF::MF(DialogService& dialogs, const WindowOptions& options)
-    : dialogs_(dialogs), options_(options), placement_(options.metrics) {
+    : dialogs_(
+          dialogs, [this] { ReleaseSourceMouse(); }, [this] { ResumeDrag(); }),
+      options_(options),
+      placement_(options.metrics) {
     setObjectName(QStringLiteral("MF"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -98,10 +102,11 @@ void MF::CreateCommands() {
                       dialogs_, *glyphs_, session_, options_.pacing});
     sel_ = std::make_unique<SourceSelection>(*c_.source_pic);
     drag_ = std::make_unique<SelectionDrag>(state_, state_.render, *sel_, *c_.source_pic, *formFields_);
-    open_ = std::make_unique<OpenCommand>(cdiag_, dialogs_, state_.FilePath, *c_.source_pic);
-    save_ =
-        std::make_unique<SaveCommand>(SaveParts{cdiag_, dialogs_, state_.FilePath, *c_.out_pic,
-                                                [this] { return Transfer(); }, [this] { Form_Resize(); }});
+    open_ =
+        std::make_unique<OpenCommand>(cdiag_, dialogs_, state_.FilePath, state_.PicturePath, *c_.source_pic);
+    save_ = std::make_unique<SaveCommand>(
+        SaveParts{cdiag_, dialogs_, state_.FilePath, state_.PicturePath, state_.render.PagePath, *c_.out_pic,
+                  [this] { return Transfer(); }, [this] { Form_Resize(); }});
     export_ = std::make_unique<HtmlExportCommand>(ExportParts{
         cdiag_, dialogs_, state_.render, state_.FilePath, *c_.source_pic, [this] { pic_transfer_Click(); }});
 }
@@ -257,9 +262,19 @@ bool MF::SourceMouse(QEvent* event) {
             break;
         case MouseAction::Up:
             source_pic_MouseUp(mouse->Button, mouse->X, mouse->Y);
+            if (mouse->Button == kLeftButton) ReleaseSourceMouse();
             break;
     }
     return true;
+}
+
+void MF::ReleaseSourceMouse() {
+    if (QWidget::mouseGrabber() == c_.source_pic) c_.source_pic->releaseMouse();
+}
+
+void MF::ResumeDrag() {
+    if (state_.Dragging != 0 && (QGuiApplication::mouseButtons() & Qt::LeftButton))
+        c_.source_pic->grabMouse();
 }
 
 void MF::FillCommand(int16_t mode) {

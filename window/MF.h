@@ -11,6 +11,7 @@
 #include "params/ParameterFields.h"
 #include "platform/DialogService.h"
 #include "platform/TwipPlacement.h"
+#include "window/DragKeepingDialogs.h"
 #include "window/FormFields.h"
 #include "window/FormSurface.h"
 #include "window/WindowControls.h"
@@ -112,12 +113,16 @@ class MF final : public QMainWindow {
     void ConnectHandlers();
     // The source picture's mouse events go to its three handlers.
     bool SourceMouse(QEvent* event);
+    // Around every dialog: the source picture lets go of a mouse it holds, and takes it again when a
+    // drag of the selection goes on with the left button still held.
+    void ReleaseSourceMouse();
+    void ResumeDrag();
     void FillCommand(int16_t mode);
     void MethodCommand(uint8_t meth);
     void Preset(size_t index);
     void InstallKeyPreview();
 
-    DialogService& dialogs_;
+    DragKeepingDialogs dialogs_;
     WindowOptions options_;
     TwipPlacement placement_;
     WindowState state_;

@@ -46,7 +46,11 @@ ChangeField* Field(QWidget* frame, const char* name, std::string_view text, QCol
                    Qt::Alignment alignment) {
     auto* field = Named(new ChangeField(QtText(text), frame), name);
     field->setAlignment(alignment | Qt::AlignVCenter);
-    field->setFont(Font("Liberation Sans", 11, false, false));
+    // The boxes are narrow: a narrow face, and the text may use the box's whole inner width (Qt
+    // keeps two pixels free on each side), so that the longest number a field takes ("32767" in a
+    // step box, " 255" in a colour box) shows whole.
+    field->setFont(Font("Liberation Sans Narrow", 11, false, false));
+    field->setTextMargins(-2, 0, -2, 0);
     field->setStyleSheet(
         QStringLiteral("QLineEdit { background: %1; color: black; border: 1px solid %2;"
                        " border-top-color: %3; border-left-color: %3; padding: 0px; }")

@@ -19,6 +19,9 @@ struct WindowState : ColourComponents, DragState {
     // Walks never write to it: they append to render.PagePath, which only a page file the export
     // could open takes, so a transfer in the page fill mode never appends to a picture file.
     std::string FilePath;
+    // The file whose picture the source picture shows, UTF-8; empty for the start-up picture. Save
+    // asks before it replaces this file.
+    std::string PicturePath;
 };
 
 }  // namespace glimmet

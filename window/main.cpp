@@ -2,6 +2,7 @@
 #include <csignal>
 
 #include "platform/QtDialogService.h"
+#include "platform/RussianQtTranslation.h"
 #include "platform/ScreenMetrics.h"
 #include "window/MF.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char* argv[]) {
     // of a signal that ends the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
+    // The window speaks Russian, Qt's own buttons and dialogs included.
+    const glimmet::RussianQtTranslation russian;
     glimmet::QtDialogService dialogs;
     glimmet::WindowOptions options;
     options.metrics = glimmet::ScreenMetrics::Of(QGuiApplication::primaryScreen());

@@ -1,7 +1,9 @@
+#include <unistd.h>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtEndian>
@@ -10,8 +12,10 @@
 #include "files/FilesTexts.h"
 #include "interaction/InteractionTexts.h"
 #include "platform/ChangeField.h"
+#include "platform/MessageTexts.h"
 #include "platform/PictureBox.h"
 #include "platform/QtText.h"
+#include "platform/RussianQtTranslation.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipPlacement.h"
@@ -30,6 +34,13 @@ QImage Pattern(int width, int height) {
     return image;
 }
 
+// The system's reason in a message is told in Russian: its line holds no Latin letter.
+bool ReasonInRussian(const QString& message) {
+    const QString reason =
+        message.section(QtText(message_texts::kReason), 1).section(QLatin1Char('\n'), 0, 0);
+    return !reason.isEmpty() && !reason.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
+}
+
 QByteArray Read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
@@ -43,6 +54,7 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
   private:
+    RussianQtTranslation russian_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<test::ScriptedDialogService> dialogs_;
     std::unique_ptr<MF> window_;
@@ -67,6 +79,10 @@ class FileCommandsTest : public QObject {
     void Export(const QString& page) {
         dialogs_->chosenFile = page;
         window_->ex_HTML_Click();
+    }
+    void Save(const QString& path) {
+        dialogs_->chosenFile = path;
+        window_->save_Click();
     }
 
   private slots:
@@ -100,8 +116,15 @@ class FileCommandsTest : public QObject {
             QCOMPARE(Source()->Picture().size(), QSize(64, 48));
             QCOMPARE(window_->State().FilePath, path.toStdString());
         }
-        // JPEG is lossy; the lossless ones arrive exactly.
+        // JPEG is lossy; the lossless ones arrive exactly. While the file is read the window shows
+        // the busy cursor and goes on handling its events.
+        Qt::CursorShape whileReading = Qt::ArrowCursor;
+        const test::YieldProbe probe(1, [&whileReading] {
+            if (const QCursor* cursor = QGuiApplication::overrideCursor()) whileReading = cursor->shape();
+        });
         OpenPicture(Pattern(64, 48), "exact.png", "PNG");
+        QCOMPARE(whileReading, Qt::WaitCursor);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         QCOMPARE(Source()->Picture(), Pattern(64, 48));
         QVERIFY(dialogs_->messages.empty());
         QCOMPARE(Source()->Selection().Left, before.Left);
@@ -134,6 +157,15 @@ class FileCommandsTest : public QObject {
             QCOMPARE(Source()->Picture(), Pattern(64, 48));
         }
         QVERIFY(dialogs_->messages[0].text.contains(QtText(files_texts::kCannotRead)));
+        QVERIFY(ReasonInRussian(dialogs_->messages[0].text));
+        // The image library's reason for a file that is no picture, too.
+        QFile notes(Path("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("only words") > 0);
+        notes.close();
+        dialogs_->messages.clear();
+        dialogs_->chosenFile = notes.fileName();
+        window_->open_Click();
+        QVERIFY(ReasonInRussian(dialogs_->messages[0].text));
         dialogs_->messages.clear();
         dialogs_->chosenFile = Path("cut.bmp");
         window_->open_Click();
@@ -218,6 +250,32 @@ class FileCommandsTest : public QObject {
         QCOMPARE(Out()->Shown().pixel(0, 0) & 0xFFFFFF, Pattern(64, 48).pixel(0, 0) & 0xFFFFFF);
     }
 
+    void saveAsksBeforeReplacingAFileInUse() {
+        Source()->SetSelection({2, 3, 4, 2});
+        Export(Path("page.htm"));
+        OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
+        window_->fill_as_point_Click();
+        QVERIFY(QFile::link(Path("source.bmp"), Path("symbolic.bmp")));
+        QCOMPARE(::link(QFile::encodeName(Path("source.bmp")), QFile::encodeName(Path("hard.bmp"))), 0);
+        QVERIFY(Pattern(8, 8).save(Path("other.bmp"), "BMP"));
+        const std::tuple<const char*, bool, MessageAnswer> cases[] = {
+            {"source.bmp", true, MessageAnswer::No},    {"hard.bmp", true, MessageAnswer::No},
+            {"page.htm", true, MessageAnswer::No},      {"other.bmp", false, MessageAnswer::No},
+            {"symbolic.bmp", true, MessageAnswer::Yes},
+        };
+        for (const auto& [name, asked, answer] : cases) {
+            const QByteArray before = Read(Path(name));
+            dialogs_->messages.clear();
+            dialogs_->answer = answer;
+            Save(Path(name));
+            // The size message, then the question when the file is in use.
+            QCOMPARE(dialogs_->messages.size(), size_t{asked ? 2u : 1u});
+            if (asked) QCOMPARE(dialogs_->messages[1].buttons, MessageButtons::YesNoDefaultNo);
+            QCOMPARE(Read(Path(name)) == before, asked && answer == MessageAnswer::No);
+        }
+        QCOMPARE(QImage::fromData(Read(Path("source.bmp")), "BMP").size(), QSize(5, 3));
+    }
+
     void saveReportsAWriteFailure() {
         OpenPicture(Pattern(64, 48), "source.bmp", "BMP");
         Source()->SetSelection({5, 4, 20, 10});
@@ -229,6 +287,7 @@ class FileCommandsTest : public QObject {
         QVERIFY2(message.text.startsWith(QtText(files_texts::kSaveFailed)), qPrintable(message.text));
         QVERIFY(message.text.contains(target));
         QVERIFY(message.text.contains(QtText(files_texts::kNothingSaved)));
+        QVERIFY(ReasonInRussian(message.text));
         QCOMPARE(message.icon, MessageIcon::Critical);
         QVERIFY(!QFile::exists(target));
         // The rendering stays for another try.
@@ -304,6 +363,7 @@ class FileCommandsTest : public QObject {
         QVERIFY(message.text.contains(page));
         QCOMPARE(message.title, QStringLiteral("HTML module"));
         QCOMPARE(message.icon, MessageIcon::Critical);
+        QVERIFY(ReasonInRussian(message.text));
         // Nothing drawn, no transfer, and no page path to lose lines into later.
         QCOMPARE(Out()->InnerSize(), before);
         QCOMPARE(window_->Status().PanelText(1), QtText("Жду ваших дейстивий."));

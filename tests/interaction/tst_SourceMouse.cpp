@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -103,6 +104,29 @@ class SourceMouseTest : public QObject {
         // A position beyond 16 bits changes nothing and fails nothing.
         Move(Qt::LeftButton, 70000, 5);
         QCOMPARE(window_->State().MouseX, int16_t{12});
+    }
+
+    // Enter during a drag shows the size message, a modal dialog that takes the mouse from the
+    // window; with the button still held when it closes, the selection follows the pointer again.
+    void dragGoesOnAfterADialog() {
+        dialogs_->onMessage = [] {
+            QDialog dialog;
+            QTimer::singleShot(0, &dialog, &QDialog::accept);
+            dialog.exec();
+        };
+        // Through the window, as the platform delivers the mouse.
+        QWindow* window = window_->windowHandle();
+        const auto at = [this](int x, int y) { return Source()->mapTo(window_.get(), QPoint(x + 2, y + 2)); };
+        QTest::mouseMove(window, at(50, 40));
+        QTest::mousePress(window, Qt::LeftButton, {}, at(50, 40));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialogs_->messages.size(), size_t{1});
+        QTest::mouseMove(window, at(150, 100));
+        QCOMPARE(Source()->Selection().Width, 100.0f);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at(150, 100));
+        QTest::mouseMove(window, at(170, 110));  // the drag is over
+        QCOMPARE(Source()->Selection().Width, 100.0f);
+        QVERIFY(QWidget::mouseGrabber() == nullptr);
     }
 
     void pickColour() {

@@ -28,15 +28,22 @@ class WindowWidgetsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void placementRoundsToPixelsWithTheBorderOutside() {
+    void placementPutsOuterEdgesOrInnerSizesOnPixels() {
         QWidget parent;
         QWidget control(&parent);
         TwipPlacement placement(ScreenMetrics{15, 15});
         placement.Place(&control, {60, 805, 4210, 2120}, 2);
-        // 4210 / 15 = 280.67 -> 281 inside, 285 with the border; 2120 / 15 = 141.33 -> 141.
+        // Each edge on its nearest pixel, the border inside: 60 -> 4, 805 -> 53.67 -> 54,
+        // 4270 -> 284.67 -> 285, 2925 -> 195.
+        QCOMPARE(control.geometry(), QRect(4, 54, 281, 141));
+        // An inner size: 4210 / 15 = 280.67 -> 281 inside, 285 with the border; 2120 -> 141.33 -> 141.
+        placement.SetInnerWidth(&control, 4210);
+        placement.SetInnerHeight(&control, 2120);
         QCOMPARE(control.geometry(), QRect(4, 54, 285, 145));
+        QCOMPARE(placement.Rect(&control).Width, 4210.0f);
         placement.SetWidth(&control, -30);
-        QCOMPARE(control.width(), 4);        // a negative size is 0 inside
+        QCOMPARE(control.width(), 0);        // a negative size is 0, an outer size again
+        QCOMPARE(control.height(), 145);     // the height is still an inner size
         placement.SetLeft(&control, 22.5f);  // 1.5 pixels: halves go to the even neighbour
         QCOMPARE(control.x(), 2);
         QCOMPARE(placement.Rect(&control).Left, 22.5f);

@@ -84,7 +84,9 @@ class ScriptedHost final : public WalkHost {
     bool YieldDue() override { return true; }
     int32_t YieldCheckInterval() const override { return yieldCheckInterval; }
     void Yield() override {
-        if (page) EXPECT_EQ(page->unflushed, 0) << "lines not on disk at yield " << yields + 1;
+        if (page) {
+            EXPECT_EQ(page->unflushed, 0) << "lines not on disk at yield " << yields + 1;
+        }
         between(++yields);
     }
     bool StopRequested() const override { return stop; }

@@ -1,13 +1,16 @@
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/DialogService.h"
 #include "window/MF.h"
@@ -28,7 +31,7 @@ class ScriptedDialogService final : public DialogService {
                          const QString& title) override {
         messages.push_back({text, buttons, icon, title});
         if (onMessage) onMessage();
-        return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : answer;
     }
     void ShowOpen(FileDialogSettings& settings) override { settings.FileName = chosenFile; }
     void ShowSave(FileDialogSettings& settings) override { settings.FileName = chosenFile; }
@@ -74,6 +77,28 @@ class YieldProbe final : public QObject {
     int at_;
     std::function<void()> action_;
     int passes_ = 0;
+};
+
+// Answers the real modal dialogs the window opens, one after the other, from inside their own event
+// loops: the k-th dialog that opens is handed to the k-th answer.
+class ModalAnswers final : public QObject {
+  public:
+    explicit ModalAnswers(std::vector<std::function<void(QWidget*)>> answers) : answers_(std::move(answers)) {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal == last_.data() || answered_ >= answers_.size()) return;
+            last_ = modal;
+            answers_[answered_++](modal);
+        });
+        timer_.start();
+    }
+
+  private:
+    std::vector<std::function<void(QWidget*)>> answers_;
+    size_t answered_ = 0;
+    QPointer<QWidget> last_;
+    QTimer timer_;
 };
 
 // Types `text` into `widget` as key presses that carry the characters (QTest::keyClicks gives up on

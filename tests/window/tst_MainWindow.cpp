@@ -1,10 +1,13 @@
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/ChangeField.h"
@@ -12,10 +15,13 @@
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
 #include "platform/QtDialogService.h"
+#include "platform/RussianQtTranslation.h"
 #include "platform/SourcePictureBox.h"
+#include "platform/StatusPanel.h"
 #include "platform/StatusPanels.h"
 #include "resources/WindowImages.h"
 #include "tests/window/WindowTestSupport.h"
+#include "window/WindowColours.h"
 
 using namespace glimmet;
 
@@ -38,6 +44,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private:
+    RussianQtTranslation russian_;
     std::unique_ptr<test::ScriptedDialogService> dialogs_;
     std::unique_ptr<MF> window_;
 
@@ -210,11 +217,56 @@ class MainWindowTest : public QObject {
         QCOMPARE(out.Width, W / 2 - 300);
         QCOMPARE(QRectF(back.Left, back.Top, back.Width, back.Height),
                  QRectF(out.Left, out.Top, out.Width, out.Height));
-        // On the screen: rounded to pixels, the sunken border outside the inner area.
-        auto* sourceBox = Find<SourcePictureBox>("source_pic");
-        QCOMPARE(sourceBox->geometry().topLeft(), QPoint(4, qRound(top / 15)));
-        QCOMPARE(sourceBox->InnerSize(), QSize(static_cast<int>(std::nearbyint(W / 2 / 15)),
-                                               static_cast<int>(std::nearbyint(pictureHeight / 15))));
+        // On the screen each box's outer edge, border included, lies where the layout puts it, so
+        // the window's orange shows between the two pictures.
+        const auto pixel = [](double twips) { return static_cast<int>(std::nearbyint(twips / 15)); };
+        const QRect left = Find<QWidget>("source_pic")->geometry();
+        const QRect right = Find<QWidget>("out_pic")->geometry();
+        QCOMPARE(left,
+                 QRect(QPoint(4, pixel(top)), QPoint(pixel(60 + W / 2) - 1, pixel(top + pictureHeight) - 1)));
+        QCOMPARE(right.left(), pixel(W / 2 + 100));
+        QCOMPARE(Find<QWidget>("backpic")->geometry(), right);
+        const QImage shot = w.centralWidget()->grab().toImage();
+        for (int x = left.right() + 1; x < right.left(); ++x)
+            QCOMPARE(shot.pixelColor(x, left.center().y()), colours::kWindow);
+    }
+
+    void narrowWindowShrinksTheStatusPanelsFirstOneFirst() {
+        MF& w = Open();
+        Field("txt_fill")->SetText(U("очень длинный текст заполнения"));
+        // 550 pixels: panel 1 has given up width, panel 2 cuts its text; 300 pixels: panel 1 has no
+        // width left at all. Both are narrow layouts, without the strip.
+        QStringList seen;
+        for (const float width : {8250.0f, 4500.0f}) {
+            w.SetTwipsSize(width, 6000);
+            QCOMPARE(w.TwipsWidth(), width);
+            QVERIFY(!Find<QWidget>("action")->isVisible());
+            for (const char* key : {"info", "mode", "met"}) {
+                const auto* panel = Find<StatusPanel>(key);
+                const bool cut = panel->ShownText() != panel->Text();
+                QCOMPARE(panel->toolTip(), cut ? panel->Text() : QString());
+                seen << (cut ? panel->ShownText().right(1) : QStringLiteral("whole"));
+            }
+        }
+        QCOMPARE(seen, (QStringList{"whole", U("…"), "whole", "", U("…"), "whole"}));
+    }
+
+    void fieldsShowTheirLongestNumbersWhole() {
+        Open();
+        for (const char* name : {"txt_xstep", "txt_ystep", "txt_zoom", "r_txt", "g_txt", "b_txt"}) {
+            ChangeField* field = Field(name);
+            field->SetText(QString::fromLatin1(name[0] == 't' ? "32767" : " 255"));
+            // A text that fits is not scrolled: from its first to its last character the cursor
+            // travels the text's whole width.
+            const auto cursorX = [field] {
+                field->repaint();
+                return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            };
+            field->home(false);
+            const int first = cursorX();
+            field->end(false);
+            QVERIFY2(cursorX() - first >= field->fontMetrics().horizontalAdvance(field->text()), name);
+        }
     }
 
     void lowWindowIsRaisedTo2500Twips() {
@@ -384,22 +436,44 @@ class MainWindowTest : public QObject {
         QCOMPARE(Panel(2), U("Текст "));
     }
 
-    void realMessageBoxAnsweredByATimer() {
+    // Open a picture, then save with Enter in every dialog: the real dialogs, in Russian, and the
+    // picture being worked on is not replaced without a question whose default is No.
+    void realDialogsInRussianKeepTheShownPicture() {
+        QTemporaryDir dir;
+        const QString sprite = dir.filePath("sprite.bmp");
+        QVERIFY(WindowImages::StartupPicture().save(sprite, "BMP"));
+        const qint64 before = QFileInfo(sprite).size();  // a rendering saved there would be smaller
         QtDialogService dialogs;
         MF window(dialogs, test::TestOptions());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QString seenText, seenTitle;
-        QTimer::singleShot(50, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            seenText = box->text();
-            seenTitle = box->windowTitle();
-            box->button(QMessageBox::Ok)->click();
-        });
-        window.pic_transfer_Click();
-        QCOMPARE(seenText, U("Размеры выделенной области:  333: 47"));
-        QCOMPARE(seenTitle, QStringLiteral("Glimmet"));
+        QStringList seen;
+        const auto record = [&seen](QWidget* dialog, const QString& extra) {
+            QStringList texts;
+            for (const QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+                texts << b->text();
+            texts.sort();
+            seen << texts.join(QLatin1Char('/')) << extra;
+        };
+        const auto chooseSprite = [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            record(dialog, dialog->selectedFiles().value(0));
+            dialog->selectFile(sprite);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+        const auto pressEnter = [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            record(box, box->defaultButton() != nullptr ? box->defaultButton()->text() : QString());
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        test::ModalAnswers answers({chooseSprite, pressEnter, chooseSprite, pressEnter});
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(seen, (QStringList{U("&Открыть/Отмена"), "/tmp", U("ОК"), "", U("&Сохранить/Отмена"), sprite,
+                                    U("&Да/&Нет"), U("&Нет")}));
+        QCOMPARE(QFileInfo(sprite).size(), before);
         QCOMPARE(window.Status().PanelText(1), U("Готово"));
     }
 };

@@ -1,0 +1,34 @@
+#include "platform/SystemReason.h"
+
+#include <locale.h>
+
+#include <cstring>
+
+#include "platform/MessageTexts.h"
+#include "platform/QtText.h"
+
+namespace glimmet {
+
+QString SystemReason(int code) {
+    for (const auto& [known, russian] : message_texts::kSystemErrors) {
+        if (known == code) return QtText(russian);
+    }
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+QString SystemReason(const QString& systemText) {
+    const QString text = systemText.trimmed();
+    const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    QString worded = systemText;
+    for (const auto& [code, russian] : message_texts::kSystemErrors) {
+        if ((cLocale != nullptr && text == QString::fromLocal8Bit(strerror_l(code, cLocale))) ||
+            text == QString::fromLocal8Bit(std::strerror(code))) {
+            worded = QtText(russian);
+            break;
+        }
+    }
+    if (cLocale != nullptr) freelocale(cLocale);
+    return worded;
+}
+
+}  // namespace glimmet
