@@ -63,6 +63,7 @@ TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowe
         {"--tolerance -1 p", "--tolerance"},
         {"-r -32768,0,32767,32767 p", ""},
         {"-r 30000,0,5000,1 p", "--region"},
+        {"-r -32768,0,-1,0 p", "--region"},
         {"-r 0,-32768,0,-1 p", "--region"},
         {"-r 1,2,3 p", "--region"},
         {"p -o", "-o needs a value"},
