@@ -86,11 +86,13 @@ QString BatchCommand::KeyPicture(const QString& name) const {
     return Path(name);
 }
 
-QString BatchCommand::Damaged(const QString& name) const {
+QString BatchCommand::Write(const QString& name, const QByteArray& bytes) const {
     QFile file(Path(name));
-    const QByteArray whole = Contents(KeyPicture(name + ".whole.bmp"));
-    QFile::remove(Path(name + ".whole.bmp"));
-    return file.open(QIODevice::WriteOnly) && file.write(whole.left(70)) == 70 ? Path(name) : QString();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? Path(name) : QString();
+}
+
+QString BatchCommand::Damaged(const QString& name) const {
+    return Write(name, Contents(KeyPicture(name)).left(70));
 }
 
 }  // namespace glimmet::test

@@ -60,6 +60,8 @@ class BatchCommand : public ::testing::Test {
     QString Plain(const QString& name, QSize size, QColor colour = QColor(10, 20, 30)) const;
     // 4 × 3 picture: blue (the default key) everywhere but two pixels, red at (1, 0) and green at (3, 2).
     QString KeyPicture(const QString& name = "key.bmp") const;
+    // A file of these bytes.
+    QString Write(const QString& name, const QByteArray& bytes) const;
     // The key picture cut short after its header and part of its pixels.
     QString Damaged(const QString& name) const;
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <tuple>
 
 namespace glimmet {
 namespace {
@@ -77,12 +78,7 @@ TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowe
 }
 
 TEST(OutputTemplate, NamesEachPicturesFile) {
-    struct Case {
-        const char* text;
-        const char* picture;
-        const char* name;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"out/%n.png", "sprites/hero.walk.bmp", "out/hero.walk.png"},
         {"%d/%f.htm", "sprites/hero.bmp", "sprites/hero.bmp.htm"},
         {"%d/%n-100%%.bmp", "hero.bmp", "./hero-100%.bmp"},
@@ -90,10 +86,9 @@ TEST(OutputTemplate, NamesEachPicturesFile) {
         {"%n.bmp", ".hidden", ".hidden.bmp"},
         {"fixed.bmp", "any.bmp", "fixed.bmp"},
     };
-    for (const auto& c : cases) {
-        const OutputTemplate name(c.text);
-        EXPECT_EQ(name.Problem(), "") << c.text;
-        EXPECT_EQ(name.For(c.picture), c.name) << c.text << " " << c.picture;
+    for (const auto& [text, picture, name] : cases) {
+        EXPECT_EQ(OutputTemplate(text).Problem(), "") << text;
+        EXPECT_EQ(OutputTemplate(text).For(picture), name) << text << " " << picture;
     }
 }
 

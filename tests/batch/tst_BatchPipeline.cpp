@@ -54,9 +54,7 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
     KeyPicture();
     Plain("plain.bmp", {8, 8});
     QFile::copy(Path("key.bmp"), Path("-q.bmp"));
-    QFile list(Path("list.txt"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write("key.bmp\r\n\r\nplain.bmp\r\n") > 0);
-    list.close();
+    Write("list.txt", "key.bmp\r\n\r\nplain.bmp\r\n");
     // clang-format off
     ExpectRuns({
         {"- reads a list", {"--report", "-", "-"}, 0, "2 pictures", {.input = "key.bmp\nplain.bmp\n"}, 3},
@@ -76,9 +74,7 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
 TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
     KeyPicture();
     // A name that is not UTF-8 comes through a list, since arguments are text.
-    QFile list(Path("list.txt"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write("key.bmp\nnot-\xff.bmp\n") > 0);
-    list.close();
+    Write("list.txt", "key.bmp\nnot-\xff.bmp\n");
     const Result result = Batch(
         {"--report", "-", "--report-limit", "1", "-r", "0,0,4,2", "-s", "1,2", "--files-from", "list.txt"},
         {.folder = dir.path()});
