@@ -10,20 +10,6 @@
 
 namespace glimmet::test {
 
-Launch Limited(int fileKiB, bool unprivileged) {
-    Launch launch;
-    launch.fileKiB = fileKiB;
-    launch.unprivileged = unprivileged;
-    return launch;
-}
-
-Launch In(const QString& folder, const QByteArray& input) {
-    Launch launch;
-    launch.folder = folder;
-    launch.input = input;
-    return launch;
-}
-
 Result Batch(const QStringList& arguments, const Launch& launch) {
     QString program = QStringLiteral(GLIMMET_BATCH_PROGRAM);
     QStringList line = arguments;
@@ -53,6 +39,18 @@ Result Batch(const QStringList& arguments, const Launch& launch) {
             QString::fromUtf8(process.readAllStandardError()), process.readAllStandardOutput()};
 }
 
+void ExpectRuns(std::initializer_list<Run> runs, const QString& folder) {
+    const auto before = Snapshot(folder);
+    for (Run run : runs) {
+        if (run.launch.folder.isEmpty()) run.launch.folder = folder;
+        const Result result = Batch(run.arguments, run.launch);
+        EXPECT_EQ(result.status, run.status) << run.name << ": " << result.errors.toStdString();
+        EXPECT_TRUE(result.errors.contains(run.message)) << run.name << ": " << result.errors.toStdString();
+        EXPECT_EQ(result.output.count('\n'), run.outputLines) << run.name;
+        EXPECT_EQ(Snapshot(folder), before) << run.name;
+    }
+}
+
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
@@ -72,8 +70,8 @@ std::map<QString, QByteArray> Snapshot(const QString& folder) {
     return entries;
 }
 
-QString BatchCommand::Plain(const QString& name, int side, QColor colour) const {
-    QImage image(side, side, QImage::Format_RGB32);
+QString BatchCommand::Plain(const QString& name, QSize size, QColor colour) const {
+    QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     image.save(Path(name));
     return Path(name);
@@ -86,6 +84,15 @@ QString BatchCommand::KeyPicture(const QString& name) const {
     image.setPixel(3, 2, qRgb(0, 200, 0));
     image.save(Path(name));
     return Path(name);
+}
+
+QString BatchCommand::Write(const QString& name, const QByteArray& bytes) const {
+    QFile file(Path(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? Path(name) : QString();
+}
+
+QString BatchCommand::Damaged(const QString& name) const {
+    return Write(name, Contents(KeyPicture(name)).left(70));
 }
 
 }  // namespace glimmet::test

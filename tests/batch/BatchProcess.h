@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <QByteArray>
 #include <QColor>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <map>
 
 // Runs the real batch command as a script would, for the tests of tests/batch.
@@ -25,14 +27,24 @@ struct Launch {
     int memoryKiB = 0;
     int mallocFill = 0;
     bool unprivileged = false;
-    QString folder;
-    QByteArray input;
+    QString folder = {};
+    QByteArray input = {};
 };
-Launch Limited(int fileKiB, bool unprivileged = false);
-Launch In(const QString& folder, const QByteArray& input = {});
 
 // Runs the batch command with standard error not a terminal.
 Result Batch(const QStringList& arguments, const Launch& launch = {});
+
+// A run and what it should give: its status, a part of standard error and the lines on standard output.
+struct Run {
+    const char* name;
+    QStringList arguments;
+    int status;
+    QString message;
+    Launch launch = {};
+    int outputLines = 0;
+};
+// Runs each in `folder` (unless its launch names another), expecting what it says and `folder` unchanged.
+void ExpectRuns(std::initializer_list<Run> runs, const QString& folder);
 
 QByteArray Contents(const QString& path);
 
@@ -44,10 +56,14 @@ class BatchCommand : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     QString Path(const QString& name) const { return dir.filePath(name); }
-    // A square picture of one colour.
-    QString Plain(const QString& name, int side, QColor colour = QColor(10, 20, 30)) const;
+    // A picture of one colour.
+    QString Plain(const QString& name, QSize size, QColor colour = QColor(10, 20, 30)) const;
     // 4 × 3 picture: blue (the default key) everywhere but two pixels, red at (1, 0) and green at (3, 2).
     QString KeyPicture(const QString& name = "key.bmp") const;
+    // A file of these bytes.
+    QString Write(const QString& name, const QByteArray& bytes) const;
+    // The key picture cut short after its header and part of its pixels.
+    QString Damaged(const QString& name) const;
 };
 
 }  // namespace glimmet::test
