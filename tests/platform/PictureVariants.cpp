@@ -14,8 +14,8 @@ const std::vector<QRgb> kTwoColours = {0xFF102030u, 0xFFF0E0D0u};
 // 5 x 3: an odd width, so that rows need padding.
 const Grid kGrid = {{0, 1, 2, 3, 0}, {1, 2, 3, 0, 1}, {2, 3, 0, 1, 2}};
 
-BmpSpec Spec(int32_t width, int32_t height, int bits) {
-    BmpSpec s;
+BmpLayout Layout(int32_t width, int32_t height, int bits) {
+    BmpLayout s;
     s.width = width;
     s.height = height;
     s.bits = static_cast<uint16_t>(bits);
@@ -36,17 +36,17 @@ Grid Bits(const Grid& grid) {  // the grid as 0 and 1, for 1-bit pictures
     return out;
 }
 
-BmpSpec Indexed(int bits, uint32_t infoSize = 40) {
+BmpLayout Indexed(int bits, uint32_t infoSize = 40) {
     const Grid grid = bits == 1 ? Bits(kGrid) : kGrid;
-    BmpSpec s = Spec(5, 3, bits);
+    BmpLayout s = Layout(5, 3, bits);
     s.infoSize = infoSize;
     s.palette = bits == 1 ? kTwoColours : kColours;
     s.pixels = PackRows(grid, bits);
     return s;
 }
 
-BmpSpec Direct(int bits, std::vector<uint32_t> values, uint32_t compression = 0, uint32_t infoSize = 40) {
-    BmpSpec s = Spec(5, 3, bits);
+BmpLayout Direct(int bits, std::vector<uint32_t> values, uint32_t compression = 0, uint32_t infoSize = 40) {
+    BmpLayout s = Layout(5, 3, bits);
     s.compression = compression;
     s.infoSize = infoSize;
     s.pixels = PackRows(Mapped(kGrid, values), bits);
@@ -60,8 +60,8 @@ QByteArray Rle(std::initializer_list<int> bytes) {
     return out;
 }
 
-BmpSpec RleBmp(int bits, QByteArray stream, int32_t height = 3) {
-    BmpSpec s = Spec(5, height, bits);
+BmpLayout RleBmp(int bits, QByteArray stream, int32_t height = 3) {
+    BmpLayout s = Layout(5, height, bits);
     s.compression = bits == 8 ? 1u : 2u;
     s.palette = kColours;
     s.pixels = std::move(stream);
@@ -104,19 +104,19 @@ void AddBitmaps(std::vector<ValidPicture>& v) {
     v.push_back({"bmp 1-bit, 12-byte core header", MakeBmp(Indexed(1, 12)), Paint(Bits(kGrid), kTwoColours)});
     v.push_back({"bmp 4-bit", MakeBmp(Indexed(4)), grid});
     v.push_back({"bmp 8-bit, short colour table", MakeBmp(Indexed(8)), grid});
-    BmpSpec full = Indexed(8);
+    BmpLayout full = Indexed(8);
     full.palette.resize(256, kBlack);
     full.coloursUsed = 0;  // the whole table
     v.push_back({"bmp 8-bit, full colour table", MakeBmp(full), grid});
-    BmpSpec gap = Indexed(8);
+    BmpLayout gap = Indexed(8);
     gap.pixelOffset = 14 + 40 + 16 + 6;
     gap.pixels.prepend(QByteArray(6, 'x'));
     v.push_back({"bmp with bytes between colour table and pixels", MakeBmp(gap), grid});
     v.push_back({"bmp 16-bit 5-5-5", MakeBmp(Direct(16, {0x7C00, 0x03E0, 0x001F, 0x7FFF})), grid});
-    BmpSpec b565 = Direct(16, {0xF800, 0x07E0, 0x001F, 0xFFFF}, 3);
+    BmpLayout b565 = Direct(16, {0xF800, 0x07E0, 0x001F, 0xFFFF}, 3);
     b565.masks = {0xF800, 0x07E0, 0x001F};
     v.push_back({"bmp 16-bit bit-fields 5-6-5", MakeBmp(b565), grid});
-    BmpSpec mid = Spec(1, 1, 16);
+    BmpLayout mid = Layout(1, 1, 16);
     mid.pixels = PackRows({{0x4210}}, 16);
     v.push_back(
         {"bmp 16-bit channels widened by repeating their bits", MakeBmp(mid), Image({{0xFF848484u}})});
@@ -124,22 +124,22 @@ void AddBitmaps(std::vector<ValidPicture>& v) {
     for (const uint32_t size : {12u, 40u, 52u, 56u, 64u, 108u, 124u})
         v.push_back({"bmp 24-bit, " + std::to_string(size) + "-byte header",
                      MakeBmp(Direct(24, rgb, 0, size)), grid});
-    BmpSpec topDown = Direct(24, rgb);
+    BmpLayout topDown = Direct(24, rgb);
     topDown.height = -3;
     const Grid mapped = Mapped(kGrid, rgb);
     topDown.pixels = PackRows(Grid(mapped.rbegin(), mapped.rend()), 24);
     v.push_back({"bmp 24-bit top-down", MakeBmp(topDown), grid});
     v.push_back({"bmp 32-bit", MakeBmp(Direct(32, rgb)), grid});
-    BmpSpec swapped = Direct(32, {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF}, 3);
+    BmpLayout swapped = Direct(32, {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF}, 3);
     swapped.masks = {0x0000FF, 0x00FF00, 0xFF0000};
     v.push_back({"bmp 32-bit bit-fields, blue high", MakeBmp(swapped), grid});
     // White at half alpha shows grey on black.
     const std::vector<uint32_t> argb = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0x80FFFFFF};
     const QImage translucent = Paint(kGrid, {kRed, kGreen, kBlue, 0xFF808080u});
-    BmpSpec v5 = Direct(32, argb, 3, 124);
+    BmpLayout v5 = Direct(32, argb, 3, 124);
     v5.masks = {0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000};
     v.push_back({"bmp 32-bit with alpha, 124-byte header", MakeBmp(v5), translucent});
-    BmpSpec alphaFields = Direct(32, argb, 6);
+    BmpLayout alphaFields = Direct(32, argb, 6);
     alphaFields.masks = v5.masks;
     v.push_back({"bmp 32-bit alpha bit-fields", MakeBmp(alphaFields), translucent});
 
@@ -163,8 +163,8 @@ void AddBitmaps(std::vector<ValidPicture>& v) {
                  Paint({{0, 1, 2, 3, 0}, {1, 2, 1, 2, 1}, {2, 3, 0, 1, 2}}, kColours)});
 }
 
-GifSpec Gif(Grid grid) {
-    GifSpec s;
+GifLayout Gif(Grid grid) {
+    GifLayout s;
     s.width = static_cast<int>(grid.front().size());
     s.height = static_cast<int>(grid.size());
     s.table = kColours;
@@ -179,10 +179,10 @@ void AddGifs(std::vector<ValidPicture>& v) {
     Grid tall(9, std::vector<uint32_t>(2));
     for (size_t y = 0; y < tall.size(); ++y)
         tall[y] = {static_cast<uint32_t>(y % 4), static_cast<uint32_t>((y + 1) % 4)};
-    GifSpec interlaced = Gif(tall);
+    GifLayout interlaced = Gif(tall);
     interlaced.frames[0].interlaced = true;
     v.push_back({"gif interlaced", MakeGif(interlaced), Paint(tall, kColours)});
-    GifSpec small = Gif({{0, 3}, {3, 0}});
+    GifLayout small = Gif({{0, 3}, {3, 0}});
     small.width = 4;
     small.height = 3;
     small.background = 2;
@@ -194,22 +194,22 @@ void AddGifs(std::vector<ValidPicture>& v) {
                  Image({{kBlack, kBlack, kBlack, kBlack},
                         {kBlack, kRed, kBlack, kBlack},
                         {kBlack, kBlack, kRed, kBlack}})});
-    GifSpec local = Gif(kGrid);
+    GifLayout local = Gif(kGrid);
     local.table.clear();
     local.frames[0].table = {kBlue, kWhite, kRed, kGreen};
     v.push_back({"gif local colour table", MakeGif(local), Paint(kGrid, local.frames[0].table)});
-    GifSpec noScreen = Gif(kGrid);
+    GifLayout noScreen = Gif(kGrid);
     noScreen.width = noScreen.height = 0;
     v.push_back({"gif screen of no size", MakeGif(noScreen), grid});
-    GifSpec cut = Gif(kGrid);
+    GifLayout cut = Gif(kGrid);
     cut.width = 3;
     cut.height = 2;
     v.push_back({"gif frame cut to its screen", MakeGif(cut), grid.copy(0, 0, 3, 2)});
-    GifSpec two = Gif(kGrid);
+    GifLayout two = Gif(kGrid);
     two.frames.push_back(GifFrame{});
     two.frames[1].grid = Grid(3, std::vector<uint32_t>(5, 3));
     v.push_back({"gif first of two frames", MakeGif(two), grid});
-    GifSpec wide = Gif(kGrid);
+    GifLayout wide = Gif(kGrid);
     wide.frames[0].codeSize = 8;
     v.push_back({"gif 8-bit LZW codes", MakeGif(wide), grid});
 }
@@ -271,7 +271,7 @@ void AddBadBitmaps(std::vector<DamagedPicture>& d) {
                     F::PixelDataInsideHeader, 54, 122));
     d.push_back(Bad("bmp bit-fields with no masks", MakeBmp(Direct(16, {1, 2, 3, 4}, 3)),
                     F::PixelDataInsideHeader, 54, 66));
-    BmpSpec masks = Direct(16, {1, 2, 3, 4}, 3);
+    BmpLayout masks = Direct(16, {1, 2, 3, 4}, 3);
     for (const auto& [name, set] : {std::pair{"zero", std::vector<uint32_t>{0, 0, 0}},
                                     std::pair{"overlapping", std::vector<uint32_t>{0xFF00, 0x0FF0, 0x000F}},
                                     std::pair{"gapped", std::vector<uint32_t>{0xF00F, 0x0FF0, 0}},
@@ -280,10 +280,10 @@ void AddBadBitmaps(std::vector<DamagedPicture>& d) {
         d.push_back(
             Bad(std::string("bmp bit-fields with ") + name + " masks", MakeBmp(masks), F::BadColourMasks));
     }
-    BmpSpec many = Indexed(1);
+    BmpLayout many = Indexed(1);
     many.coloursUsed = 256;
     d.push_back(Bad("bmp 1-bit with a colour count of 256", MakeBmp(many), F::ColourTableTooLarge, 256, 2));
-    BmpSpec shortTable = Indexed(8);
+    BmpLayout shortTable = Indexed(8);
     shortTable.coloursUsed = 0;  // 256 colours said, 4 written
     d.push_back(Bad("bmp 8-bit whose colour table runs into its pixels", MakeBmp(shortTable),
                     F::PixelDataInsideHeader, 70, 1078));
@@ -292,13 +292,13 @@ void AddBadBitmaps(std::vector<DamagedPicture>& d) {
     d.push_back(Bad("bmp of width 0", Patched(MakeBmp(Direct(24, rgb)), 18, 0), F::BadSize, 0, 3));
     d.push_back(
         Bad("bmp 24-bit with RLE8 compression", MakeBmp(Direct(24, rgb, 1)), F::UnsupportedLayout, 24, 1));
-    BmpSpec far = Direct(24, rgb);
+    BmpLayout far = Direct(24, rgb);
     far.pixelOffset = 4096;
     d.push_back(Bad("bmp pixel data beyond the file", MakeBmp(far), F::PixelDataOutside));
-    BmpSpec index = Indexed(8);
+    BmpLayout index = Indexed(8);
     index.pixels[1] = 7;
     d.push_back(Bad("bmp 8-bit colour index beyond the table", MakeBmp(index), F::ColourIndexOutside, 7, 4));
-    BmpSpec oneColour = Indexed(1);
+    BmpLayout oneColour = Indexed(1);
     oneColour.palette.resize(1);
     d.push_back(Bad("bmp 1-bit colour index beyond a one-colour table", MakeBmp(oneColour),
                     F::ColourIndexOutside, 1, 1));
@@ -352,19 +352,19 @@ void AddBadOthers(std::vector<DamagedPicture>& d) {
     claim.replace(sof + 5, 4, QByteArray("\xFF\xFF\xFF\xFF", 4));
     d.push_back(Large("jpeg claiming 65535 x 65535", claim, 65535, 65535));
 
-    GifSpec early = Gif(kGrid);
+    GifLayout early = Gif(kGrid);
     early.frames[0].lzwCodes = {4, 1, 4, 2, 4, 3, 5};
     d.push_back(Bad("gif LZW data ending before the frame does", MakeGif(early), F::DataStopsEarly));
-    GifSpec invalid = Gif(kGrid);
+    GifLayout invalid = Gif(kGrid);
     invalid.frames[0].lzwCodes = {4, 7, 1, 5};  // 7: no such code yet
     d.push_back(Bad("gif invalid LZW code", MakeGif(invalid), F::CorruptData));
-    GifSpec index = Gif({{1, 6}, {2, 3}});
+    GifLayout index = Gif({{1, 6}, {2, 3}});
     index.frames[0].codeSize = 3;
     d.push_back(Bad("gif colour index beyond the table", MakeGif(index), F::ColourIndexOutside, 6, 4));
-    GifSpec noTable = Gif(kGrid);
+    GifLayout noTable = Gif(kGrid);
     noTable.table.clear();
     d.push_back(Bad("gif with no colour table", MakeGif(noTable), F::ColourIndexOutside, 0, 0));
-    GifSpec huge = Gif(kGrid);
+    GifLayout huge = Gif(kGrid);
     huge.width = huge.height = 65535;
     d.push_back(Large("gif screen of 65535 x 65535", MakeGif(huge), 65535, 65535));
     // The frame's width and height at bytes 38 to 41, after the table and the control extension.

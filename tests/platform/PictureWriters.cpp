@@ -111,7 +111,7 @@ int TableBits(size_t entries) {
 
 }  // namespace
 
-QByteArray MakeBmp(const BmpSpec& s) {
+QByteArray MakeBmp(const BmpLayout& s) {
     const int entrySize = s.infoSize == 12 ? 3 : 4;
     QByteArray info;
     PutLe32(info, s.infoSize);
@@ -146,7 +146,7 @@ QByteArray MakeBmp(const BmpSpec& s) {
 }
 
 QByteArray BlankRle8(int side) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = s.height = side;
     s.bits = 8;
     s.compression = 1;
@@ -236,16 +236,16 @@ QByteArray MakeJpeg(const QImage& image, JpegKind kind) {
     return bytes;
 }
 
-QByteArray MakeGif(const GifSpec& spec) {
+QByteArray MakeGif(const GifLayout& layout) {
     QByteArray gif("GIF89a");
-    PutLe16(gif, static_cast<uint32_t>(spec.width));
-    PutLe16(gif, static_cast<uint32_t>(spec.height));
-    const bool global = !spec.table.empty();
-    gif.append(static_cast<char>(global ? 0x80 | TableBits(spec.table.size()) : 0));
-    gif.append(static_cast<char>(spec.background));
+    PutLe16(gif, static_cast<uint32_t>(layout.width));
+    PutLe16(gif, static_cast<uint32_t>(layout.height));
+    const bool global = !layout.table.empty();
+    gif.append(static_cast<char>(global ? 0x80 | TableBits(layout.table.size()) : 0));
+    gif.append(static_cast<char>(layout.background));
     gif.append('\0');
-    PutRgb(gif, spec.table);
-    for (const GifFrame& f : spec.frames) {
+    PutRgb(gif, layout.table);
+    for (const GifFrame& f : layout.frames) {
         const int transparent = f.transparent >= 0 ? 1 : 0;
         gif.append(QByteArray("\x21\xF9\x04", 3));
         gif.append(static_cast<char>(transparent));

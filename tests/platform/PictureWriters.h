@@ -14,7 +14,7 @@ namespace glimmet::test {
 using Grid = std::vector<std::vector<uint32_t>>;  // rows of palette indices or pixel values
 
 // A bitmap file. Every field is written as given, so that headers may contradict the file.
-struct BmpSpec {
+struct BmpLayout {
     int32_t width = 0;
     int32_t height = 0;  // negative: rows top-down
     uint16_t bits = 24;
@@ -26,7 +26,7 @@ struct BmpSpec {
     std::optional<uint32_t> pixelOffset;  // default: where the pixels follow the rest
     QByteArray pixels;
 };
-QByteArray MakeBmp(const BmpSpec& spec);
+QByteArray MakeBmp(const BmpLayout& layout);
 
 // A bitmap of `side` x `side` pixels in a few bytes: an RLE8 stream that ends at once, so every
 // pixel is black. Large to decode, small to keep.
@@ -54,7 +54,7 @@ struct GifFrame {
     int codeSize = 2;           // LZW minimum code size
     std::vector<int> lzwCodes;  // the codes as written, when not empty; else the grid's
 };
-struct GifSpec {
+struct GifLayout {
     int width = 0, height = 0;  // the logical screen
     std::vector<QRgb> table;    // the global colour table, when not empty (a power of 2 entries)
     int background = 0;
@@ -62,7 +62,7 @@ struct GifSpec {
 };
 // LZW data that never grows its code table: a clear code before every pixel keeps every code
 // codeSize + 1 bits wide. Valid for every decoder, and simple.
-QByteArray MakeGif(const GifSpec& spec);
+QByteArray MakeGif(const GifLayout& layout);
 
 // A copy of the PNG file `png` with the data of its first chunk of `type` replaced and its CRC
 // made right again.
