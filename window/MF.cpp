@@ -30,6 +30,7 @@
 #include "platform/StatusPanels.h"
 #include "render/OutputSize.h"
 #include "resources/WindowImages.h"
+#include "window/MenuChoices.h"
 #include "window/WindowColours.h"
 #include "window/WindowTexts.h"
 
@@ -107,6 +108,7 @@ void MF::CreateCommands() {
     save_ = std::make_unique<SaveCommand>(
         SaveParts{cdiag_, dialogs_, state_.FilePath, state_.PicturePath, state_.render.PagePath, *c_.out_pic,
                   [this] { return Transfer(); }, [this] { Form_Resize(); }});
+    choices_ = std::make_unique<MenuChoices>(state_.render, m_, c_, *mf_status_);
     export_ = std::make_unique<HtmlExportCommand>(ExportParts{
         cdiag_, dialogs_, state_.render, state_.FilePath, *c_.source_pic, [this] { pic_transfer_Click(); }});
 }
@@ -277,72 +279,43 @@ void MF::ResumeDrag() {
         c_.source_pic->grabMouse();
 }
 
-void MF::FillCommand(int16_t mode) {
-    state_.render.FillMode = mode;
-    QString panel = QtText(t::kFillModePanel[static_cast<size_t>(mode - 1)]);
-    if (mode == kFillText) panel += c_.txt_fill->text();
-    mf_status_->SetPanelText(2, panel);
-    const std::array<QAction*, 4> items = {m_.fill_as_point, m_.fill_as_circle, m_.fill_as_rect,
-                                           m_.fill_as_text};
-    for (size_t i = 0; i < items.size(); ++i) items[i]->setChecked(static_cast<int16_t>(i + 1) == mode);
-    m_.method_invert->setEnabled(mode != kFillText);
-}
-
 void MF::fill_as_point_Click() {
-    FillCommand(kFillPoints);
+    choices_->Fill(kFillPoints);
 }
 void MF::fill_as_circle_Click() {
-    FillCommand(kFillCircles);
+    choices_->Fill(kFillCircles);
 }
 void MF::fill_as_rect_Click() {
-    FillCommand(kFillSquares);
+    choices_->Fill(kFillSquares);
 }
 void MF::fill_as_text_Click() {
-    FillCommand(kFillText);
-}
-
-void MF::MethodCommand(uint8_t meth) {
-    state_.render.METH = meth;
-    const std::array<std::pair<QAction*, uint8_t>, 5> items = {{{m_.method_equal, kMethEqual},
-                                                                {m_.method_greater, kMethGreater},
-                                                                {m_.method_lesser, kMethLesser},
-                                                                {m_.method_notequal, kMethNotEqual},
-                                                                {m_.method_invert, kMethInvert}}};
-    for (const auto& [item, code] : items) item->setChecked(code == meth);
-    mf_status_->SetPanelText(3, QtText(t::kMethodNames[static_cast<size_t>(meth - 1)]));
+    choices_->Fill(kFillText);
 }
 
 void MF::method_equal_Click() {
-    MethodCommand(kMethEqual);
+    choices_->Method(kMethEqual);
 }
 void MF::method_notequal_Click() {
-    MethodCommand(kMethNotEqual);
+    choices_->Method(kMethNotEqual);
 }
 void MF::method_greater_Click() {
-    MethodCommand(kMethGreater);
+    choices_->Method(kMethGreater);
 }
 void MF::method_lesser_Click() {
-    MethodCommand(kMethLesser);
+    choices_->Method(kMethLesser);
 }
 void MF::method_invert_Click() {
-    MethodCommand(kMethInvert);
-}
-
-void MF::Preset(size_t index) {
-    const QString text = QtText(t::kPresetTexts[index]);
-    c_.txt_xstep->SetText(text);
-    c_.txt_ystep->SetText(text);
-    c_.txt_zoom->SetText(text);
+    choices_->Method(kMethInvert);
 }
 
 void MF::p111_Click() {
-    Preset(0);
+    choices_->Preset(0);
 }
 void MF::p222_Click() {
-    Preset(1);
+    choices_->Preset(1);
 }
 void MF::p333_Click() {
-    Preset(2);
+    choices_->Preset(2);
 }
 
 void MF::exit_Click() {

@@ -24,6 +24,7 @@ namespace glimmet {
 class ChangeField;
 class GlyphCache;
 class HtmlExportCommand;
+class MenuChoices;
 class OpenCommand;
 class SaveCommand;
 class SelectionDrag;
@@ -117,9 +118,6 @@ class MF final : public QMainWindow {
     // drag of the selection goes on with the left button still held.
     void ReleaseSourceMouse();
     void ResumeDrag();
-    void FillCommand(int16_t mode);
-    void MethodCommand(uint8_t meth);
-    void Preset(size_t index);
     void InstallKeyPreview();
 
     DragKeepingDialogs dialogs_;
@@ -143,6 +141,7 @@ class MF final : public QMainWindow {
     std::unique_ptr<SaveCommand> save_;
     std::unique_ptr<HtmlExportCommand> export_;
     std::unique_ptr<FormSurface> surface_;
+    std::unique_ptr<MenuChoices> choices_;
     bool loaded_ = false;
     int32_t resizeEvents_ = 0;
 };

@@ -1,0 +1,46 @@
+#include "window/MenuChoices.h"
+
+#include <QAction>
+#include <array>
+#include <utility>
+
+#include "platform/ChangeField.h"
+#include "platform/QtText.h"
+#include "platform/StatusPanels.h"
+#include "render/ColorRules.h"
+#include "window/WindowTexts.h"
+
+namespace glimmet {
+
+namespace t = window_texts;
+
+void MenuChoices::Fill(int16_t mode) {
+    render_.FillMode = mode;
+    QString panel = QtText(t::kFillModePanel[static_cast<size_t>(mode - 1)]);
+    if (mode == kFillText) panel += c_.txt_fill->text();
+    status_.SetPanelText(2, panel);
+    const std::array<QAction*, 4> items = {m_.fill_as_point, m_.fill_as_circle, m_.fill_as_rect,
+                                           m_.fill_as_text};
+    for (size_t i = 0; i < items.size(); ++i) items[i]->setChecked(static_cast<int16_t>(i + 1) == mode);
+    m_.method_invert->setEnabled(mode != kFillText);
+}
+
+void MenuChoices::Method(uint8_t meth) {
+    render_.METH = meth;
+    const std::array<std::pair<QAction*, uint8_t>, 5> items = {{{m_.method_equal, kMethEqual},
+                                                                {m_.method_greater, kMethGreater},
+                                                                {m_.method_lesser, kMethLesser},
+                                                                {m_.method_notequal, kMethNotEqual},
+                                                                {m_.method_invert, kMethInvert}}};
+    for (const auto& [item, code] : items) item->setChecked(code == meth);
+    status_.SetPanelText(3, QtText(t::kMethodNames[static_cast<size_t>(meth - 1)]));
+}
+
+void MenuChoices::Preset(size_t index) {
+    const QString text = QtText(t::kPresetTexts[index]);
+    c_.txt_xstep->SetText(text);
+    c_.txt_ystep->SetText(text);
+    c_.txt_zoom->SetText(text);
+}
+
+}  // namespace glimmet

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "render/RenderState.h"
+#include "window/WindowControls.h"
+#include "window/WindowMenus.h"
+
+namespace glimmet {
+
+class StatusPanels;
+
+// The choices the Fill and Parameters menus make: the fill mode and the comparison go into the
+// render state, their items are checked one of a group, and the status panels name them; a preset
+// writes its number into both steps and the zoom, whose change handlers then run as if typed.
+class MenuChoices final {
+  public:
+    MenuChoices(RenderState& render, const WindowMenus& menus, const WindowControls& controls,
+                StatusPanels& status)
+        : render_(render), m_(menus), c_(controls), status_(status) {}
+
+    // `mode` is one of kFillPoints .. kFillText. Text fill has no inversion.
+    void Fill(int16_t mode);
+    // `meth` is one of kMethEqual .. kMethInvert.
+    void Method(uint8_t meth);
+    // `index` 0, 1, 2: the presets 1-1-1, 2-2-2, 3-3-3.
+    void Preset(size_t index);
+
+  private:
+    RenderState& render_;
+    const WindowMenus& m_;
+    const WindowControls& c_;
+    StatusPanels& status_;
+};
+
+}  // namespace glimmet
