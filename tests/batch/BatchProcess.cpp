@@ -31,8 +31,9 @@ Result Batch(const QStringList& arguments, const Launch& launch) {
         environment.insert("MALLOC_PERTURB_", QString::number(launch.mallocFill));
         process.setProcessEnvironment(environment);
     }
+    if (!launch.inputFile.isEmpty()) process.setStandardInputFile(launch.inputFile);
     process.start(program, line);
-    process.write(launch.input);
+    if (launch.inputFile.isEmpty()) process.write(launch.input);
     process.closeWriteChannel();
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

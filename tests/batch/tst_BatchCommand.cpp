@@ -4,10 +4,12 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include "tests/batch/BatchProcess.h"
 
@@ -35,6 +37,45 @@ TEST_F(BatchCommand, RendersThePassingPixelsAndAppendsOnePageForEveryRun) {
     EXPECT_TRUE(text.contains("<font color=\"#FF0000\">ж</font>\r\n"));
     EXPECT_TRUE(text.contains("<font color=\"#000000\">Ё</font>\r\n"));
     EXPECT_EQ(QImage(Path("preview.bmp")).size(), QSize(4, 3));
+}
+
+TEST_F(BatchCommand, MessagesNameTheirPictureOnlyInARunOfSeveral) {
+    const QString key = KeyPicture(), none = Path("none.bmp"), program = "glimmet-batch: ";
+    EXPECT_EQ(Batch({key}).errors, program + "12 samples visited, 2 passed\n");
+    EXPECT_EQ(Batch({key, "-q"}).errors, "");
+    EXPECT_EQ(Batch({key, none}).errors, program + "'" + key + "': 12 samples visited, 2 passed\n" + program +
+                                             "cannot read '" + none + "': No such file or directory\n" +
+                                             program +
+                                             "2 pictures, 1 failed; 12 samples visited, 2 passed\n");
+    const Result list = Batch({"-"}, {.inputFile = dir.path()});
+    EXPECT_EQ(list.status, 1);
+    EXPECT_EQ(list.errors, program + "cannot read the list of pictures 'standard input': Is a directory\n");
+}
+
+TEST_F(BatchCommand, BarOnATerminalFollowsTheWalkAtMostTenTimesASecond) {
+    const QString big = Plain("big.bmp", {4000, 4000}, Qt::blue);
+    QElapsedTimer clock;
+    clock.start();
+    QProcess terminal;
+    terminal.start("script", {"-qec", QString("'%1' '%2'").arg(GLIMMET_BATCH_PROGRAM, big), "/dev/null"});
+    ASSERT_TRUE(terminal.waitForFinished(120000));
+    const qint64 elapsed = clock.elapsed();
+    const QByteArray shown = terminal.readAllStandardOutput();
+    // A draw: the bar as 40 cells, the share in per cent, the pictures done and the samples walked.
+    static const QRegularExpression bar(R"(^\[([#.]{40})\] +(\d+)%  (\d)/1 pictures, \d+ samples\x1b\[K$)");
+    int draws = 0;
+    bool duringTheWalk = false;
+    for (const QByteArray& draw : shown.split('\r')) {
+        const auto match = bar.match(QString::fromLatin1(draw));
+        if (!match.hasMatch()) continue;
+        ++draws;
+        const int percent = match.captured(2).toInt();
+        duringTheWalk |=
+            match.captured(3) == "0" && percent > 0 && match.captured(1).count('#') == percent * 40 / 100;
+    }
+    EXPECT_TRUE(duringTheWalk) << shown.toStdString();
+    EXPECT_LE(draws, elapsed / 100 + 1) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("\x1b[Kglimmet-batch: 16000000 samples visited, 0 passed\r\n"));
 }
 
 TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
