@@ -32,6 +32,7 @@ Result Batch(const QStringList& arguments, const Launch& launch) {
         process.setProcessEnvironment(environment);
     }
     if (!launch.inputFile.isEmpty()) process.setStandardInputFile(launch.inputFile);
+    if (!launch.outputFile.isEmpty()) process.setStandardOutputFile(launch.outputFile);
     process.start(program, line);
     if (launch.inputFile.isEmpty()) process.write(launch.input);
     process.closeWriteChannel();

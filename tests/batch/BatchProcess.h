@@ -22,7 +22,7 @@ struct Result {
 // How to start the command: under a file-size or address-space limit (in KiB, 0 for none); with
 // glibc filling the memory it hands out with a byte (MALLOC_PERTURB_, 0 for none); when the tests run
 // as root, as an unprivileged user so that a folder's permissions hold; in a folder; with an input,
-// given as bytes or as a file to read.
+// given as bytes or as a file to read; with standard output into a file instead of `output`.
 struct Launch {
     int fileKiB = 0;
     int memoryKiB = 0;
@@ -31,6 +31,7 @@ struct Launch {
     QString folder = {};
     QByteArray input = {};
     QString inputFile = {};
+    QString outputFile = {};
 };
 
 // Runs the batch command with standard error not a terminal.

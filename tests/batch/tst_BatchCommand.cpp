@@ -37,6 +37,11 @@ TEST_F(BatchCommand, RendersThePassingPixelsAndAppendsOnePageForEveryRun) {
     EXPECT_TRUE(text.contains("<font color=\"#FF0000\">ж</font>\r\n"));
     EXPECT_TRUE(text.contains("<font color=\"#000000\">Ё</font>\r\n"));
     EXPECT_EQ(QImage(Path("preview.bmp")).size(), QSize(4, 3));
+    // A new page is made as any new file, with the permissions the umask leaves.
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    struct stat info {};
+    EXPECT_TRUE(::stat(Path("p.htm").toUtf8(), &info) == 0 && (info.st_mode & 0777) == (0666 & ~umask));
 }
 
 TEST_F(BatchCommand, MessagesNameTheirPictureOnlyInARunOfSeveral) {
@@ -47,6 +52,10 @@ TEST_F(BatchCommand, MessagesNameTheirPictureOnlyInARunOfSeveral) {
                                              "cannot read '" + none + "': No such file or directory\n" +
                                              program +
                                              "2 pictures, 1 failed; 12 samples visited, 2 passed\n");
+    const Result report = Batch({key, "--report", "-"}, {.outputFile = "/dev/full"});
+    EXPECT_EQ(report.status, 1);
+    EXPECT_TRUE(
+        report.errors.endsWith(program + "cannot write 'standard output': No space left on device\n"));
     const Result list = Batch({"-"}, {.inputFile = dir.path()});
     EXPECT_EQ(list.status, 1);
     EXPECT_EQ(list.errors, program + "cannot read the list of pictures 'standard input': Is a directory\n");
@@ -57,25 +66,30 @@ TEST_F(BatchCommand, BarOnATerminalFollowsTheWalkAtMostTenTimesASecond) {
     QElapsedTimer clock;
     clock.start();
     QProcess terminal;
-    terminal.start("script", {"-qec", QString("'%1' '%2'").arg(GLIMMET_BATCH_PROGRAM, big), "/dev/null"});
+    // Every second row: 4000 × 2000 samples.
+    terminal.start("script",
+                   {"-qec", QString("'%1' -s 1,2 '%2'").arg(GLIMMET_BATCH_PROGRAM, big), "/dev/null"});
     ASSERT_TRUE(terminal.waitForFinished(120000));
     const qint64 elapsed = clock.elapsed();
     const QByteArray shown = terminal.readAllStandardOutput();
     // A draw: the bar as 40 cells, the share in per cent, the pictures done and the samples walked.
-    static const QRegularExpression bar(R"(^\[([#.]{40})\] +(\d+)%  (\d)/1 pictures, \d+ samples\x1b\[K$)");
+    static const QRegularExpression bar(R"(^\[([#.]{40})\] +(\d+)%  (\d)/1 pictures, (\d+) samples\x1b\[K$)");
     int draws = 0;
     bool duringTheWalk = false;
     for (const QByteArray& draw : shown.split('\r')) {
         const auto match = bar.match(QString::fromLatin1(draw));
         if (!match.hasMatch()) continue;
         ++draws;
-        const int percent = match.captured(2).toInt();
-        duringTheWalk |=
-            match.captured(3) == "0" && percent > 0 && match.captured(1).count('#') == percent * 40 / 100;
+        const double share = match.captured(4).toDouble() / 8000000;
+        const int percent = match.captured(2).toInt(), cells = static_cast<int>(match.captured(1).count('#'));
+        if (match.captured(3) != "0" || share == 0) continue;
+        duringTheWalk = true;
+        EXPECT_NEAR(percent, share * 100, 1) << draw.toStdString();
+        EXPECT_NEAR(cells, share * 40, 1) << draw.toStdString();
     }
     EXPECT_TRUE(duringTheWalk) << shown.toStdString();
     EXPECT_LE(draws, elapsed / 100 + 1) << shown.toStdString();
-    EXPECT_TRUE(shown.endsWith("\x1b[Kglimmet-batch: 16000000 samples visited, 0 passed\r\n"));
+    EXPECT_TRUE(shown.endsWith("\x1b[Kglimmet-batch: 8000000 samples visited, 0 passed\r\n"));
 }
 
 TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {

@@ -52,11 +52,14 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
     Plain("plain.bmp", {8, 8});
     QFile::copy(Path("key.bmp"), Path("-q.bmp"));
     Write("list.txt", "key.bmp\r\n\r\nplain.bmp\r\n");
+    QTemporaryDir own;  // pictures that their own outputs replace, as a run on each alone allows
+    for (const char* name : {"key.bmp", "plain.bmp"}) QFile::copy(Path(name), own.filePath(name));
     // clang-format off
     ExpectRuns({
         {"- reads a list", {"--report", "-", "-"}, 0, "2 pictures", {.input = "key.bmp\nplain.bmp\n"}, 3},
         {"--files-from reads a list", {"--report", "-", "--files-from", "list.txt"}, 0, "2 pictures", {}, 3},
         {"-- ends the options", {"--report", "-", "--", "-q.bmp"}, 0, "12 samples visited", {}, 2},
+        {"each picture its own output", {"-o", "%d/%f", own.filePath("key.bmp"), own.filePath("plain.bmp")}, 0, "2 pictures, 0 failed"},
         {"one output for two", {"-o", "same.bmp", "key.bmp", "plain.bmp"}, 2, "tell them apart"},
         {"one page for two pictures", {"--html", "%d/p.htm", "key.bmp", "plain.bmp"}, 2, "for both"},
         {"an output that is another picture", {"-o", "%d/plain.bmp", "key.bmp", "plain.bmp"}, 2, "which is the picture 'plain.bmp'"},
@@ -71,14 +74,15 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
 TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
     KeyPicture();
     // A name that is not UTF-8 comes through a list, since arguments are text.
-    Write("list.txt", "key.bmp\nnot-\xff.bmp\n");
+    Damaged("cut.bmp");
+    Write("list.txt", "key.bmp\nnot-\xff.bmp\ncut.bmp\n");
     const Result result = Batch(
         {"--report", "-", "--report-limit", "1", "-r", "0,0,4,2", "-s", "1,2", "--files-from", "list.txt"},
         {.folder = dir.path()});
     EXPECT_EQ(result.status, 1);
     // Four samples pass: two pixels and the column outside the picture, which reads as -1.
     const QList<QByteArray> lines = result.output.split('\n');
-    ASSERT_EQ(lines.size(), 4) << result.output.toStdString();
+    ASSERT_EQ(lines.size(), 5) << result.output.toStdString();
     EXPECT_EQ(lines[0], R"({"type":"picture","path":"key.bmp","status":0,"width":4,"height":3,)"
                         R"("region":{"x0":0,"y0":0,"x1":4,"y1":2},"steps":{"x":1,"y":2},"key":"#0000FF",)"
                         R"("comparison":"notequal","tolerance":0,"samples":10,"passed":4,)"
@@ -90,12 +94,21 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
     EXPECT_TRUE(lines[1].contains(R"(,"error":"cannot read)") &&
                 lines[1].endsWith(R"("error_kind":"cannot_read"})"))
         << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(R"("error_kind":"damaged"})")) << lines[2].toStdString();
     EXPECT_EQ(
-        lines[2],
-        R"({"type":"summary","pictures":2,"failed":1,"with_passing":1,"samples":10,"passed":4,"status":1})");
-    const Result outside = Batch({"--report", "-", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()});
-    EXPECT_TRUE(outside.output.contains(R"("first_passing":[{"x":4,"y":0,"colour":null}])"))
+        lines[3],
+        R"({"type":"summary","pictures":3,"failed":2,"with_passing":1,"samples":10,"passed":4,"status":1})");
+    const Result outside =
+        Batch({"--report", "-", "-r", "3,0,1,0", "-k", "#335577", "key.bmp"}, {.folder = dir.path()});
+    EXPECT_TRUE(outside.output.contains(R"("key":"#335577")") &&
+                outside.output.contains(R"({"x":4,"y":0,"colour":null}])"))
         << outside.output.toStdString();
+    const Result toFile = Batch({"--report", "r.jsonl", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()});
+    EXPECT_TRUE(toFile.status == 0 && toFile.errors.count('\n') == 1) << toFile.errors.toStdString();
+    EXPECT_EQ(Contents(Path("r.jsonl")),
+              Batch({"--report", "-", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()}).output);
+    EXPECT_TRUE(Batch({"--report", "-", "-z", "20000", "key.bmp"}, {.folder = dir.path()})
+                    .output.contains(R"("error_kind":"parameters"})"));
 }
 
 TEST_F(BatchPipeline, HelpManualAndCompletionKnowEveryOption) {
