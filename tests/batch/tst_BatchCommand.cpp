@@ -63,11 +63,11 @@ TEST_F(BatchCommand, MessagesNameTheirPictureOnlyInARunOfSeveral) {
 
 TEST_F(BatchCommand, BarOnATerminalFollowsTheWalkAtMostTenTimesASecond) {
     // Every sample passes and draws a character: a walk long enough for several draws.
-    const QString big = Plain("big.bmp", {1500, 3000});
+    const QString big = Plain("big.bmp", {2000, 4000});
     QElapsedTimer clock;
     clock.start();
     QProcess terminal;
-    // Every second row: 1500 × 1500 samples.
+    // Every second row: 2000 × 2000 samples.
     terminal.start(
         "script",
         {"-qec", QString("'%1' -s 1,2 -f text -o '%2' '%3'").arg(GLIMMET_BATCH_PROGRAM, Path("out.bmp"), big),
@@ -83,7 +83,7 @@ TEST_F(BatchCommand, BarOnATerminalFollowsTheWalkAtMostTenTimesASecond) {
         const auto match = bar.match(QString::fromLatin1(draw));
         if (!match.hasMatch()) continue;
         ++draws;
-        const double share = match.captured(4).toDouble() / 2250000;
+        const double share = match.captured(4).toDouble() / 4000000;
         const int percent = match.captured(2).toInt(), cells = static_cast<int>(match.captured(1).count('#'));
         if (match.captured(3) != "0" || share < 0.02) continue;
         duringTheWalk = true;
@@ -92,7 +92,7 @@ TEST_F(BatchCommand, BarOnATerminalFollowsTheWalkAtMostTenTimesASecond) {
     }
     EXPECT_TRUE(duringTheWalk) << shown.toStdString();
     EXPECT_LE(draws, elapsed / 100 + 1) << shown.toStdString();
-    EXPECT_TRUE(shown.endsWith("\x1b[Kglimmet-batch: 2250000 samples visited, 2250000 passed\r\n"));
+    EXPECT_TRUE(shown.endsWith("\x1b[Kglimmet-batch: 4000000 samples visited, 4000000 passed\r\n"));
 }
 
 TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
