@@ -66,14 +66,12 @@ class FilesTest : public QObject {
         OpenPattern(w, "exact.png", "PNG");
         QCOMPARE(whileReading, Qt::WaitCursor);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        QCOMPARE(w.Source()->Picture(), test::Pattern(64, 48));
-        QVERIFY(w.dialogs.messages.empty());
         QCOMPARE(w.Source()->Selection().Left, before.Left);
         QCOMPARE(w.Panel(1), U("Жду ваших дейстивий."));
-        // A cancel loads nothing but empties FilePath.
+        // A cancel loads nothing and says nothing, but empties FilePath.
         w.Open(QString());
         QCOMPARE(w.Source()->Picture(), test::Pattern(64, 48));
-        QVERIFY(w->State().FilePath.empty());
+        QVERIFY(w->State().FilePath.empty() && w.dialogs.messages.empty());
     }
 
     void openRefusesWhatItCannotRead_data() {
@@ -214,6 +212,12 @@ class FilesTest : public QObject {
         QCOMPARE(w.dialogs.messages[1].title, QStringLiteral("HTML module"));
         QCOMPARE(w.Out()->InnerSize(), QSize(21, 11));
         QVERIFY(w->State().render.PagePath.empty());
+        // A page whose lines cannot all be written: the walk ends and says how many were lost.
+        w.dialogs.messages.clear();
+        w.Export(QStringLiteral("/dev/full"));
+        const auto& lost = w.dialogs.messages.back();
+        QVERIFY2(lost.text.startsWith(QtText(interaction_texts::kPageIncomplete)), qPrintable(lost.text));
+        QVERIFY(lost.icon == MessageIcon::Warning && lost.title == QStringLiteral("HTML module"));
     }
 
     void exportTwiceAppendsTwoWholePagesAndNeverIntoAPicture() {

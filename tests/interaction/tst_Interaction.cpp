@@ -59,6 +59,7 @@ class InteractionTest : public QObject {
         row("middle press does nothing", "M0:50,40 D4 M4:150,100 U4", start);
         row("halves round to even", "M0:42.5,43.5 D1 M1:60.5,61.5", {42, 44, 18, 18});
         row("a move beyond 16 bits is ignored", "M0:50,40 D1 M1:40000,100 M1:60,50", {50, 40, 10, 10});
+        row("a press before any move anchors at the corner", "D1 M1:20,30", {0, 0, 20, 30});
         row("also without a button", "M0:50,40 M0:-40000,9 D1 U1", {50, 40, 333, 47});
         row("only a left-button move clamps", "M0:-3,9 D1 M1:20,30", {-3, 9, 23, 21});
         row("right press picks the colour", "M0:20,30 D2", start, " 153");
@@ -84,7 +85,9 @@ class InteractionTest : public QObject {
     // window; with the button still held when it closes, the selection follows the pointer again.
     void dragGoesOnAfterADialog() {
         test::Window w(test::Plain(200, 120, qRgb(153, 102, 51)));
-        w.dialogs.onMessage = [] {
+        QList<QWidget*> grabbers;  // the dialogs must have the mouse
+        w.dialogs.onMessage = [&grabbers] {
+            grabbers << QWidget::mouseGrabber();
             QDialog dialog;
             QTimer::singleShot(0, &dialog, &QDialog::accept);
             dialog.exec();
@@ -97,6 +100,8 @@ class InteractionTest : public QObject {
         QCOMPARE(w.dialogs.messages.size(), size_t{1});
         QTest::mouseMove(window, at(150, 100));
         QCOMPARE(w.Source()->Selection().Width, 100.0f);
+        w->Form_KeyPress(13);  // a second dialog while the drag has the mouse again
+        QCOMPARE(grabbers, (QList<QWidget*>{nullptr, nullptr}));
         QTest::mouseRelease(window, Qt::LeftButton, {}, at(150, 100));
         QTest::mouseMove(window, at(170, 110));  // the drag is over
         QCOMPARE(w.Source()->Selection().Width, 100.0f);
@@ -147,9 +152,13 @@ class InteractionTest : public QObject {
         test::Window w(test::Plain(50, 50, qRgb(200, 10, 10)));
         w.Select({0, 0, 10, 10});
         int16_t styleDuringWalk = -1;
-        test::YieldProbe probe(1, [&] { styleDuringWalk = w.Source()->BorderStyle(); });
+        QString progress;
+        test::YieldProbe probe(40,
+                               [&] { styleDuringWalk = w.Source()->BorderStyle(), progress = w.Panel(1); });
         w->pic_transfer_Click();
         QCOMPARE(styleDuringWalk, SourcePictureBox::kNoOutline);
+        QVERIFY2(progress.startsWith(QLatin1Char('.')) && progress.endsWith(QLatin1Char('%')),
+                 qPrintable(progress));
         QCOMPARE(w.Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
         // Drawn on the screen only: the retained image stays black.
         QCOMPARE(w.OutPixel(5, 5), qRgb(200, 10, 10));
@@ -170,6 +179,7 @@ class InteractionTest : public QObject {
         auto* button = w.Find<ImageBox>("pic_transfer");
         const QImage up = WindowImages::TransferButtonFace(false),
                      down = WindowImages::TransferButtonFace(true);
+        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
         QTest::mousePress(button, Qt::RightButton);
         QCOMPARE(button->Picture(), down);
         QTest::mouseRelease(button, Qt::RightButton);
