@@ -1,7 +1,6 @@
 #include <unistd.h>
 #include <QBuffer>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
@@ -274,12 +273,9 @@ class FilesTest : public QObject {
         test::Window w;
         const QString picture = OpenPattern(w, "source.png", "PNG");
         w.Select({5, 4, 30, 20});
-        for (const auto& [name, text] : {std::pair{"txt_xstep", "2"},
-                                         {"txt_zoom", "3"},
-                                         {"r_txt", "20"},
-                                         {"g_txt", "15"},
-                                         {"b_txt", "7"}})
-            w.Field(name)->SetText(QString::fromLatin1(text));
+        const QStringList fields{"txt_xstep", "txt_zoom", "r_txt", "g_txt", "b_txt"},
+            texts{"2", "3", "20", "15", "7"};
+        for (qsizetype i = 0; i < fields.size(); ++i) w.Field(qPrintable(fields[i]))->SetText(texts[i]);
         w->method_greater_Click();
         w->fill_as_circle_Click();
         w.Save(Path("window.bmp"));
