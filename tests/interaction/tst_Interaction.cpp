@@ -86,7 +86,7 @@ class InteractionTest : public QObject {
     void dragGoesOnAfterADialog() {
         test::Window w(test::Plain(200, 120, qRgb(153, 102, 51)));
         QList<QWidget*> grabbers;  // the dialogs must have the mouse
-        w.dialogs.onMessage = [&grabbers] {
+        w.dialogs.onDialog = [&grabbers] {
             grabbers << QWidget::mouseGrabber();
             QDialog dialog;
             QTimer::singleShot(0, &dialog, &QDialog::accept);
@@ -100,8 +100,9 @@ class InteractionTest : public QObject {
         QCOMPARE(w.dialogs.messages.size(), size_t{1});
         QTest::mouseMove(window, at(150, 100));
         QCOMPARE(w.Source()->Selection().Width, 100.0f);
-        w->Form_KeyPress(13);  // a second dialog while the drag has the mouse again
-        QCOMPARE(grabbers, (QList<QWidget*>{nullptr, nullptr}));
+        w->Form_KeyPress(13);  // more dialogs while the drag has the mouse again
+        w->open_Click();
+        QCOMPARE(grabbers, (QList<QWidget*>{nullptr, nullptr, nullptr}));
         QTest::mouseRelease(window, Qt::LeftButton, {}, at(150, 100));
         QTest::mouseMove(window, at(170, 110));  // the drag is over
         QCOMPARE(w.Source()->Selection().Width, 100.0f);

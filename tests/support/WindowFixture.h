@@ -61,11 +61,14 @@ class ScriptedDialogService final : public DialogService {
     MessageAnswer MsgBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                          const QString& title) override {
         messages.push_back({text, buttons, icon, title});
-        if (onMessage) onMessage();
+        if (onDialog) onDialog();
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : answer;
     }
-    void ShowOpen(FileDialogSettings& settings) override { settings.FileName = chosenFile; }
-    void ShowSave(FileDialogSettings& settings) override { settings.FileName = chosenFile; }
+    void ShowOpen(FileDialogSettings& settings) override { ShowSave(settings); }
+    void ShowSave(FileDialogSettings& settings) override {
+        if (onDialog) onDialog();
+        settings.FileName = chosenFile;
+    }
     QStringList Texts() const {
         QStringList texts;
         for (const Message& m : messages) texts << m.text;
@@ -73,7 +76,7 @@ class ScriptedDialogService final : public DialogService {
     }
 
     std::vector<Message> messages;
-    std::function<void()> onMessage;
+    std::function<void()> onDialog;  // runs whenever a dialog is shown
     MessageAnswer answer = MessageAnswer::Yes;
     QString chosenFile;
 };
