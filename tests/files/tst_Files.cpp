@@ -1,0 +1,329 @@
+#include <unistd.h>
+#include <QBuffer>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <optional>
+
+#include "files/FileDialogDefaults.h"
+#include "files/FilesTexts.h"
+#include "interaction/InteractionTexts.h"
+#include "platform/MessageTexts.h"
+#include "platform/QtDialogService.h"
+#include "platform/QtText.h"
+#include "platform/RussianQtTranslation.h"
+#include "tests/support/WindowFixture.h"
+
+using namespace glimmet;
+using test::U;
+
+// Open, save, the HTML export and a dropped file through the real window with scripted dialogs;
+// the real file dialog with the window's settings.
+class FilesTest : public QObject {
+    Q_OBJECT
+    RussianQtTranslation russian_;
+    std::optional<QTemporaryDir> dir_;  // a fresh one for every test
+
+    QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
+    // Writes the 64 x 48 pattern as `name` and opens it in `w`.
+    QString OpenPattern(test::Window& w, const char* name, const char* format = "BMP") {
+        if (!test::Pattern(64, 48).save(Path(name), format)) qFatal("cannot write %s", name);
+        w.Open(Path(name));
+        return Path(name);
+    }
+    // A failure message names the file and tells the system's reason in Russian (no Latin letter).
+    static void CheckFailure(const test::ScriptedDialogService::Message& m, std::string_view start,
+                             const QString& path) {
+        QVERIFY2(m.text.startsWith(QtText(start)) && m.text.contains(path), qPrintable(m.text));
+        QCOMPARE(m.icon, MessageIcon::Critical);
+        const QString reason =
+            m.text.section(QtText(message_texts::kReason), 1).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(!reason.isEmpty() && !reason.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+                 qPrintable(m.text));
+    }
+
+  private slots:
+    void init() { dir_.emplace(); }
+
+    void openReadsEveryFormat() {
+        test::Window w;
+        const ShapeRect before = w.Source()->Selection();
+        for (const char* format : {"BMP", "JPEG", "PNG"}) {
+            const QString path = OpenPattern(w, format, format);
+            QCOMPARE(w.Source()->Picture().size(), QSize(64, 48));
+            QCOMPARE(w->State().FilePath, path.toStdString());
+        }
+        // The lossless ones arrive exactly. While the file is read the window shows the busy cursor
+        // and goes on handling its events.
+        Qt::CursorShape whileReading = Qt::ArrowCursor;
+        const test::YieldProbe probe(1, [&whileReading] {
+            if (const QCursor* cursor = QGuiApplication::overrideCursor()) whileReading = cursor->shape();
+        });
+        OpenPattern(w, "exact.png", "PNG");
+        QCOMPARE(whileReading, Qt::WaitCursor);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QCOMPARE(w.Source()->Selection().Left, before.Left);
+        QCOMPARE(w.Panel(1), U("Жду ваших дейстивий."));
+        // A cancel loads nothing and says nothing, but empties FilePath.
+        w.Open(QString());
+        QCOMPARE(w.Source()->Picture(), test::Pattern(64, 48));
+        QVERIFY(w->State().FilePath.empty() && w.dialogs.messages.empty());
+    }
+
+    void openRefusesWhatItCannotRead_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("parts");  // besides the file's path; none: the system's reason
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        QVERIFY(test::Pattern(64, 48).save(&buffer, "BMP"));
+        QByteArray huge = bmp;
+        qToLittleEndian<qint32>(30000, huge.data() + 18);
+        qToLittleEndian<qint32>(30000, huge.data() + 22);
+        const QString cut = U("файл обрывается после %1 из %2 байт данных точек");
+        QTest::newRow("missing") << QByteArray() << QStringList{QtText(files_texts::kCannotRead)};
+        QTest::newRow("no picture") << QByteArray("only words") << QStringList();
+        QTest::newRow("cut") << bmp.left(bmp.size() / 2)
+                             << QStringList{QtText(files_texts::kDamaged),
+                                            cut.arg(bmp.size() / 2 - 54).arg(bmp.size() - 54)};
+        QTest::newRow("too large") << huge
+                                   << QStringList{QtText(files_texts::kTooLarge), U("30000 × 30000 точек")};
+    }
+    void openRefusesWhatItCannotRead() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, parts);
+        test::Window w;
+        OpenPattern(w, "good.bmp");
+        const QString bad = Path(QTest::currentDataTag());
+        if (!bytes.isEmpty()) QVERIFY(test::WriteFile(bad, bytes));
+        w.Open(bad);
+        QCOMPARE(w.dialogs.messages.size(), size_t{1});
+        const auto& m = w.dialogs.messages[0];
+        if (parts.size() < 2) CheckFailure(m, files_texts::kOpenFailed, bad);
+        QVERIFY2(m.text.startsWith(QtText(files_texts::kOpenFailed)) && m.text.contains(bad),
+                 qPrintable(m.text));
+        for (const QString& part : parts) QVERIFY2(m.text.contains(part), qPrintable(m.text));
+        QCOMPARE(w.Source()->Picture(), test::Pattern(64, 48));
+    }
+
+    void droppedFileOpens() {
+        test::Window w;
+        QVERIFY(test::Pattern(30, 20).save(Path("dropped.png"), "PNG"));
+        QMimeData file, text;
+        file.setUrls({QUrl::fromLocalFile(Path("dropped.png"))});
+        text.setText(QStringLiteral("not a file"));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.mf, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.mf, &drop);
+        QCOMPARE(w.Source()->Picture(), test::Pattern(30, 20));
+        QCOMPARE(w->State().FilePath, Path("dropped.png").toStdString());
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        refused.setAccepted(false);
+        QCoreApplication::sendEvent(&w.mf, &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+
+    void saveWritesABitmapWhateverTheName() {
+        test::Window w;
+        OpenPattern(w, "source.png", "PNG");
+        w.Select({5, 4, 20, 10});
+        const float width = w->Placement().Rect(w.Out()).Width;
+        for (const char* name : {"out.jpg", "out.BMP", "plain"}) {
+            w.dialogs.messages.clear();
+            w.Save(Path(name));
+            QCOMPARE(w.dialogs.Texts(),
+                     QStringList{U("Размеры выделенной области:  20: 10")});  // nothing more
+            const QByteArray saved = test::ReadFile(Path(name));
+            QVERIFY2(saved.startsWith("BM"), name);
+            const QImage image = QImage::fromData(saved, "BMP");
+            QCOMPARE(image.size(), QSize(21, 11));
+            QCOMPARE(image.pixel(0, 0), test::Pattern(64, 48).pixel(5, 4));
+            QCOMPARE(image.pixel(20, 10), test::Pattern(64, 48).pixel(25, 14));
+            QCOMPARE(w->State().FilePath, Path(name).toStdString());
+            // Cleared and given the whole output area again.
+            QCOMPARE(w->Placement().Rect(w.Out()).Width, width);
+            QCOMPARE(w.OutPixel(0, 0), test::kBlack);
+        }
+        // Saving over an existing file replaces it; a cancel stops after the rendering, which stays.
+        w.Select({0, 0, 3, 2});
+        w.Save(Path("out.jpg"));
+        QCOMPARE(QImage::fromData(test::ReadFile(Path("out.jpg")), "BMP").size(), QSize(4, 3));
+        w.Save(QString());
+        QCOMPARE(w->State().FilePath, Path("out.jpg").toStdString());
+        QCOMPARE(w.Out()->InnerSize(), QSize(4, 3));
+        QCOMPARE(w.OutPixel(0, 0), test::Pattern(64, 48).pixel(0, 0));
+    }
+
+    void saveAsksBeforeReplacingAFileInUse() {
+        test::Window w;
+        w.Select({2, 3, 4, 2});
+        w.Export(Path("page.htm"));
+        OpenPattern(w, "source.bmp");
+        w->fill_as_point_Click();
+        QVERIFY(QFile::link(Path("source.bmp"), Path("symbolic.bmp")));
+        QCOMPARE(::link(QFile::encodeName(Path("source.bmp")), QFile::encodeName(Path("hard.bmp"))), 0);
+        QVERIFY(test::Pattern(8, 8).save(Path("other.bmp"), "BMP"));
+        const std::tuple<const char*, bool, MessageAnswer> cases[] = {
+            {"source.bmp", true, MessageAnswer::No},    {"hard.bmp", true, MessageAnswer::No},
+            {"page.htm", true, MessageAnswer::No},      {"other.bmp", false, MessageAnswer::No},
+            {"symbolic.bmp", true, MessageAnswer::Yes},
+        };
+        for (const auto& [name, asked, answer] : cases) {
+            const QByteArray before = test::ReadFile(Path(name));
+            w.dialogs.messages.clear();
+            w.dialogs.answer = answer;
+            w.Save(Path(name));
+            // The size message, then the question when the file is in use.
+            QCOMPARE(w.dialogs.messages.size(), size_t{asked ? 2u : 1u});
+            if (asked) QCOMPARE(w.dialogs.messages[1].buttons, MessageButtons::YesNoDefaultNo);
+            QCOMPARE(test::ReadFile(Path(name)) == before, asked && answer == MessageAnswer::No);
+        }
+        QCOMPARE(QImage::fromData(test::ReadFile(Path("source.bmp")), "BMP").size(), QSize(5, 3));
+    }
+
+    void failuresWriteNothing() {
+        test::Window w;
+        OpenPattern(w, "source.bmp");
+        w.Select({5, 4, 20, 10});
+        const QString target = Path("no-such-folder/out.bmp");
+        w.Save(target);
+        QCOMPARE(w.dialogs.messages.size(), size_t{2});
+        CheckFailure(w.dialogs.messages[1], files_texts::kSaveFailed, target);
+        QVERIFY(w.dialogs.messages[1].text.contains(QtText(files_texts::kNothingSaved)));
+        QCOMPARE(w.Out()->InnerSize(), QSize(21, 11));  // the rendering stays for another try
+        // A failed transfer: the size, then the failure; no dialog after it.
+        w.dialogs.messages.clear();
+        w.Select({40000, 4, 20, 10});
+        w.Save(Path("out.bmp"));
+        QCOMPARE(w.dialogs.messages.size(), size_t{2});
+        QVERIFY(!QFile::exists(Path("out.bmp")));
+        // An unwritable page: nothing drawn, no transfer, no page path to lose lines into later.
+        w.dialogs.messages.clear();
+        w.Select({2, 3, 4, 2});
+        const QString page = Path("no-such-folder/page.htm");
+        w.Export(page);
+        QCOMPARE(w.dialogs.messages.size(), size_t{2});
+        CheckFailure(w.dialogs.messages[1], files_texts::kPageFileFailed, page);
+        QCOMPARE(w.dialogs.messages[1].title, QStringLiteral("HTML module"));
+        QCOMPARE(w.Out()->InnerSize(), QSize(21, 11));
+        QVERIFY(w->State().render.PagePath.empty());
+        // A page whose lines cannot all be written: the walk ends and says how many were lost.
+        w.dialogs.messages.clear();
+        w.Export(QStringLiteral("/dev/full"));
+        const auto& lost = w.dialogs.messages.back();
+        QVERIFY2(lost.text.startsWith(QtText(interaction_texts::kPageIncomplete)), qPrintable(lost.text));
+        QVERIFY(lost.icon == MessageIcon::Warning && lost.title == QStringLiteral("HTML module"));
+    }
+
+    void exportTwiceAppendsTwoWholePagesAndNeverIntoAPicture() {
+        test::Window w;
+        w.Select({2, 3, 4, 2});  // 5 columns, 3 rows
+        const QString page = Path("page.htm");
+        w.Export(page);
+        w.Export(page);
+        const QString question = U("Вы действительно хотите записать рисунок в файл?");
+        const QString written = QtText(interaction_texts::kPageWritten);
+        QCOMPARE(w.dialogs.Texts(), (QStringList{question, written, question, written}));
+        for (const auto& [i, buttons, icon] : {std::tuple{0, MessageButtons::YesNo, MessageIcon::None},
+                                               std::tuple{1, MessageButtons::Ok, MessageIcon::Information}}) {
+            QCOMPARE(w.dialogs.messages[i].buttons, buttons);
+            QCOMPARE(w.dialogs.messages[i].icon, icon);
+            QCOMPARE(w.dialogs.messages[i].title, QStringLiteral("HTML module"));
+        }
+        const QString text = QString::fromUtf8(test::ReadFile(page));
+        QCOMPARE(text.count(QStringLiteral("<HTML>\r\n")), 2);
+        QCOMPARE(text.count(QStringLiteral("\r\n")), 2 * (7 + 3 * (5 + 1) + 5));
+        QVERIFY(text.endsWith(QStringLiteral("</Body>\r\n</HTML>\r\n")));
+        QCOMPARE(w->State().render.FillMode, int16_t{5});
+        QCOMPARE(w->Dialog().Filter, QStringLiteral("BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
+        QCOMPARE((QStringList{w.Panel(1), w.Panel(2)}),
+                 (QStringList{QtText(interaction_texts::kDone), U("Точки")}));
+        QCOMPARE(w.Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
+        // A transfer in page mode appends to the page, never into the picture opened since.
+        const QString picture = OpenPattern(w, "source.bmp");
+        const QByteArray pictureBytes = test::ReadFile(picture);
+        w->pic_transfer_Click();
+        QCOMPARE(test::ReadFile(picture), pictureBytes);
+        QCOMPARE(QString::fromUtf8(test::ReadFile(page)).count(QStringLiteral("<HTML>\r\n")), 3);
+        QCOMPARE(w.dialogs.Texts().last(), written);
+    }
+
+    void exportRefusedOrCancelled() {
+        test::Window w;
+        // No: nothing changes but the hidden outline.
+        w.dialogs.answer = MessageAnswer::No;
+        w.Export(Path("page.htm"));
+        QCOMPARE(w->State().render.FillMode, int16_t{1});
+        QCOMPARE(w.Source()->BorderStyle(), SourcePictureBox::kNoOutline);
+        QCOMPARE(w->Dialog().Filter, QStringLiteral(" BMP |*.bmp| JPEG |*.jpg| GIF |*.gif"));
+        // Yes, then a cancelled dialog: fill mode 5 and the page filter stay.
+        w.dialogs.answer = MessageAnswer::Yes;
+        w.Export(QString());
+        QCOMPARE(w->State().render.FillMode, int16_t{5});
+        QCOMPARE(w->Dialog().Filter, QStringLiteral("HTML|*.htm"));
+        QVERIFY(w->State().render.PagePath.empty() && !QFile::exists(Path("page.htm")));
+        QCOMPARE(w.dialogs.messages.size(), size_t{2});
+    }
+
+    void savedBitmapEqualsTheBatchCommand() {
+        test::Window w;
+        const QString picture = OpenPattern(w, "source.png", "PNG");
+        w.Select({5, 4, 30, 20});
+        const QStringList fields{"txt_xstep", "txt_zoom", "r_txt", "g_txt", "b_txt"},
+            texts{"2", "3", "20", "15", "7"};
+        for (qsizetype i = 0; i < fields.size(); ++i) w.Field(qPrintable(fields[i]))->SetText(texts[i]);
+        w->method_greater_Click();
+        w->fill_as_circle_Click();
+        w.Save(Path("window.bmp"));
+        QProcess batch;
+        batch.start(QStringLiteral(GLIMMET_BATCH),
+                    {"-q", "--region", "5,4,30,20", "--step", "2,1", "--zoom", "3", "--key", "20,15,7",
+                     "--compare", "greater", "--fill", "circles", "--output", Path("batch.bmp"), picture});
+        QVERIFY(batch.waitForFinished(60000));
+        QCOMPARE(batch.exitCode(), 0);
+        const QImage fromWindow(Path("window.bmp"));
+        QCOMPARE(fromWindow.size(), QSize(91, 61));
+        QCOMPARE(fromWindow.convertToFormat(QImage::Format_RGB32),
+                 QImage(Path("batch.bmp")).convertToFormat(QImage::Format_RGB32));
+    }
+
+    // The real save and open dialogs: the window's title and filters, BMP added to a bare name, no
+    // question before replacing and no existence check, the last name proposed, empty after a cancel.
+    void realFileDialog() {
+        QtDialogService service;
+        FileDialogSettings cdiag;
+        ApplyFileDialogDefaults(cdiag);
+        cdiag.InitDir = dir_->path();
+        QVERIFY(test::WriteFile(Path("existing.bmp"), "x"));
+        QStringList seen;
+        const auto choose = [&](const char* name) {
+            return [&seen, name, this](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                if (dialog == nullptr) qFatal("a question before the file dialog closed");
+                seen << dialog->windowTitle() << dialog->nameFilters().join(';')
+                     << dialog->selectedFiles().value(0);
+                dialog->selectFile(name[0] != 0 ? Path(name) : QString());
+                QMetaObject::invokeMethod(dialog, name[0] != 0 ? "accept" : "reject");
+            };
+        };
+        test::ModalAnswers answers(
+            {choose("plain"), choose("existing.bmp"), choose("missing.gif"), choose("")});
+        QStringList chosen;
+        for (const bool save : {true, true, false, false}) {
+            save ? service.ShowSave(cdiag) : service.ShowOpen(cdiag);
+            chosen << cdiag.FileName;
+        }
+        QCOMPARE(chosen,
+                 (QStringList{Path("plain.BMP"), Path("existing.bmp"), Path("missing.gif"), QString()}));
+        QCOMPARE(seen.mid(0, 2),
+                 (QStringList{U("Выберите нужное изображение"), "BMP (*.bmp);JPEG (*.jpg);GIF (*.gif)"}));
+        QCOMPARE(seen.last(), Path("missing.gif"));
+    }
+};
+
+QTEST_MAIN(FilesTest)
+#include "tst_Files.moc"

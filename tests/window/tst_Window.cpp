@@ -1,0 +1,351 @@
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "platform/ImageBox.h"
+#include "platform/QtDialogService.h"
+#include "platform/RussianQtTranslation.h"
+#include "platform/StatusPanel.h"
+#include "platform/TwipPlacement.h"
+#include "resources/StripLayout.h"
+#include "resources/WindowImages.h"
+#include "tests/support/WindowFixture.h"
+#include "window/WindowColours.h"
+
+using namespace glimmet;
+using test::U;
+
+// The real window, offscreen: its start-up state, its layout on the screen, its menus, keys and fields.
+class WindowTest : public QObject {
+    Q_OBJECT
+    RussianQtTranslation russian_;
+
+  private slots:
+    void startUpState() {
+        test::Window w;
+        QCOMPARE(w->windowTitle(), QStringLiteral("Glimmet, v.1.112 by Tovask."));
+        QCOMPARE(QApplication::focusWidget(), w.Find("out_pic"));
+        const RenderState& r = w->State().render;
+        QCOMPARE((QList<int>{r.col, r.Xst, r.Yst, r.ZOOM, r.METH, r.FillMode, w->State().ColBlue}),
+                 (QList<int>{RGB(0, 0, 255), 1, 1, 1, 2, 1, 255}));
+        QStringList texts;
+        for (const char* name : {"r_txt", "g_txt", "b_txt", "txt_xstep", "txt_ystep", "txt_zoom", "txt_fill"})
+            texts << w.Field(name)->text();
+        QCOMPARE(texts, (QStringList{"0", "0", "255", "1", "1", "1", "text"}));
+        QCOMPARE((QStringList{w.Panel(1), w.Panel(2), w.Panel(3)}),
+                 (QStringList{U("Жду ваших дейстивий."), U("Точки"), U("Не равно")}));
+        QCOMPARE(w.Find<ImageBox>("pic_transfer")->Picture(), WindowImages::TransferButtonFace(false));
+        QCOMPARE(w.Find<ImageBox>("back_pic")->Picture(), WindowImages::ActionStrip());
+        QCOMPARE(w.Source()->Picture(), WindowImages::StartupPicture().convertToFormat(QImage::Format_RGB32));
+        const ShapeRect sel = w.Source()->Selection();
+        QCOMPARE(QRectF(sel.Left, sel.Top, sel.Width, sel.Height), QRectF(34, 76, 333, 47));
+        QVERIFY(!w.Out()->AutoRedraw());
+        // The menu: three Russian menus; Ctrl+H, not yet pressed anywhere else, names the export.
+        QCOMPARE(w->menuBar()->actions().size(), 3);
+        QCOMPARE(w->menuBar()->actions()[0]->text(), U("Файл"));
+        QCOMPARE(w.Find<QAction>("ex_HTML")->shortcut(), QKeySequence("Ctrl+H"));
+        QCOMPARE(w.Find<QAction>("ex_HTML")->text(), U("Экспорт в HTML"));
+        // Tab order from out_pic on.
+        QStringList order;
+        QWidget* widget = w.Find("out_pic");
+        for (int i = 0; i < 12; ++i, widget = widget->nextInFocusChain()) {
+            while (widget->focusPolicy() == Qt::NoFocus) widget = widget->nextInFocusChain();
+            order << widget->objectName();
+        }
+        QCOMPARE(order,
+                 (QStringList{"out_pic", "b_txt", "g_txt", "r_txt", "source_pic", "txt_zoom", "txt_fill",
+                              "backpic", "txt_ystep", "txt_xstep", "pic_transfer", "back_pic"}));
+    }
+
+    // The controls of the strip sit on its drawn boxes; the pictures' outer edges, borders included,
+    // lie where the layout puts them, so the window's orange shows between them.
+    void layoutOnTheScreen_data() {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<float>("shownHeight");
+        QTest::newRow("wide") << 12000.0f << 8000.0f << 7995.0f;
+        QTest::newRow("narrow") << 9000.0f << 6000.0f << 6000.0f;
+        QTest::newRow("low: raised to 2500 twips, 167 pixels") << 12000.0f << 2000.0f << 2505.0f;
+    }
+    void layoutOnTheScreen() {
+        QFETCH(float, width);
+        QFETCH(float, height);
+        QFETCH(float, shownHeight);
+        test::Window w;
+        w->SetTwipsSize(width, height);
+        QCOMPARE(w->TwipsWidth(), width);
+        QCOMPARE(w->TwipsHeight(), shownHeight);
+        const bool wide = width > 11535;
+        QCOMPARE(w.Find("action")->isVisible(), wide);
+        const QPoint strip = w.Find("back_pic")->pos();
+        using S = StripLayout;
+        const S::TwipRect boxes[] = {S::kRedBox,   S::kGreenBox, S::kBlueBox, S::kTransferButton,
+                                     S::kXStepBox, S::kYStepBox, S::kZoomBox, S::kFillBox};
+        const char* names[] = {"r_txt",     "g_txt",     "b_txt",    "pic_transfer",
+                               "txt_xstep", "txt_ystep", "txt_zoom", "txt_fill"};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(w.Find(names[i])->geometry().translated(-strip), S::ToStrip(boxes[i]));
+        const auto pixel = [](double twips) { return static_cast<int>(std::nearbyint(twips / 15)); };
+        const TwipRect source = w->Placement().Rect(w.Source());
+        const QRect left = w.Source()->geometry(), right = w.Out()->geometry();
+        QCOMPARE(left, QRect(QPoint(4, pixel(source.Top)),
+                             QPoint(pixel(60 + source.Width) - 1, pixel(source.Top + source.Height) - 1)));
+        QCOMPARE(right.left(), pixel(w->Placement().Rect(w.Out()).Left));
+        QCOMPARE(w.Find("backpic")->geometry(), right);
+        const QImage shot = w->centralWidget()->grab().toImage();
+        for (int x = left.right() + 1; x < right.left(); ++x)
+            QCOMPARE(shot.pixelColor(x, left.center().y()), colours::kWindow);
+    }
+
+    void restoredWindowIsLaidOutAgain() {
+        test::Window w;
+        w->showMinimized();
+        w->SetTwipsSize(9000, 6000);  // left alone while minimised
+        w->showNormal();
+        QVERIFY(!w.Find("action")->isVisible());
+    }
+
+    void narrowWindowShrinksTheStatusPanelsFirstOneFirst() {
+        test::Window w;
+        w.Field("txt_fill")->SetText(U("очень длинный текст заполнения"));
+        // 550 pixels: panel 1 has given up width, panel 2 cuts its text; 300: panel 1 has none left.
+        QStringList seen;
+        for (const float width : {8250.0f, 4500.0f}) {
+            w->SetTwipsSize(width, 6000);
+            for (const char* key : {"info", "mode", "met"}) {
+                const auto* panel = w.Find<StatusPanel>(key);
+                const bool cut = panel->ShownText() != panel->Text();
+                QCOMPARE(panel->toolTip(), cut ? panel->Text() : QString());
+                seen << (cut ? panel->ShownText().right(1) : QStringLiteral("whole"));
+            }
+        }
+        QCOMPARE(seen, (QStringList{"whole", U("…"), "whole", "", U("…"), "whole"}));
+    }
+
+    void fieldsShowTheirLongestNumbersWhole() {
+        test::Window w;
+        for (const char* name : {"txt_xstep", "txt_ystep", "txt_zoom", "r_txt", "g_txt", "b_txt"}) {
+            ChangeField* field = w.Field(name);
+            field->SetText(QString::fromLatin1(name[0] == 't' ? "32767" : " 255"));
+            // A text that fits is not scrolled: the cursor travels the text's whole width.
+            const auto cursorX = [field] {
+                field->repaint();
+                return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            };
+            field->home(false);
+            const int first = cursorX();
+            field->end(false);
+            QVERIFY2(cursorX() - first >= field->fontMetrics().horizontalAdvance(field->text()), name);
+        }
+    }
+
+    void fillAndMethodKeys() {
+        test::Window w;
+        const RenderState& r = w->State().render;
+        const auto ctrl = Qt::ControlModifier;
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int, const char*> keys[] = {
+            {Qt::Key_F3, {}, "fill_as_circle", 2, "Круги"},
+            {Qt::Key_F4, {}, "fill_as_rect", 3, "Квадраты"},
+            {Qt::Key_F5, {}, "fill_as_text", 4, "Текст text"},
+            {Qt::Key_F2, {}, "fill_as_point", 1, "Точки"},
+            {Qt::Key_F1, ctrl, "method_equal", 1, "Равно"},
+            {Qt::Key_F3, ctrl, "method_greater", 3, "Больше"},
+            {Qt::Key_F4, ctrl, "method_lesser", 4, "Меньше"},
+            {Qt::Key_F2, ctrl, "method_notequal", 2, "Не равно"},
+            {Qt::Key_F5, ctrl, "method_invert", 5, "Обратить"},
+        };
+        for (const auto& [key, modifiers, item, value, text] : keys) {
+            QTest::keyClick(&w.mf, key, modifiers);
+            const bool fill = modifiers == Qt::NoModifier;
+            QCOMPARE(w.Panel(fill ? 2 : 3), U(text));
+            QCOMPARE(int(fill ? r.FillMode : r.METH), value);
+            QStringList checked;
+            for (QAction* a : w.Find<QMenu>(fill ? "fill_as" : "method")->actions())
+                if (a->isChecked()) checked << a->objectName();
+            QCOMPARE(checked, QStringList{item});
+        }
+        // Text mode greys the invert item but leaves it checked and METH at 5.
+        QTest::keyClick(&w.mf, Qt::Key_F5);
+        QAction* invert = w.Find<QAction>("method_invert");
+        QVERIFY(!invert->isEnabled() && invert->isChecked() && r.METH == 5);
+        // The item already checked, chosen again, stays checked and rewrites the panel.
+        QTest::keyClick(&w.mf, Qt::Key_F4);
+        QTest::keyClick(&w.mf, Qt::Key_F4);
+        QVERIFY(w.Find<QAction>("fill_as_rect")->isChecked() && invert->isEnabled());
+        QCOMPARE(w.Panel(2), U("Квадраты"));
+    }
+
+    void presetsAndKeys() {
+        test::Window w;
+        const RenderState& r = w->State().render;
+        w.Find<QAction>("p333")->trigger();
+        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM}), (QList<int>{3, 3, 3}));
+        // A capital Q typed into the fill text applies 1x1x1 and still enters the Q; a small e is text.
+        ChangeField* fill = w.Field("txt_fill");
+        fill->setFocus();
+        QTest::keyClick(fill, 'Q', Qt::ShiftModifier);
+        QTest::keyClick(fill, 'e');
+        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM, r.FillMode}), (QList<int>{1, 1, 1, 4}));
+        QCOMPARE(w.Panel(2), U("Текст textQe"));
+        // A capital W in txt_xstep: the preset writes 2 everywhere, then the W lands beside the 2.
+        ChangeField* xstep = w.Field("txt_xstep");
+        xstep->setFocus();
+        xstep->end(false);
+        QTest::keyClick(xstep, 'W', Qt::ShiftModifier);
+        QCOMPARE(xstep->text(), QStringLiteral("1"));
+        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM}), (QList<int>{1, 2, 2}));
+        // Enter in a field runs the transfer.
+        QTest::keyClick(xstep, Qt::Key_Return);
+        QCOMPARE(w.dialogs.messages.size(), size_t{1});
+        QCOMPARE(w.Panel(1), U("Готово"));
+    }
+
+    void fieldEditsByHand() {
+        test::Window w;
+        // The rules are tested headless; here each field's handler runs them into the window's state.
+        const RenderState& r = w->State().render;
+        w.Field("r_txt")->SetText("7");
+        const QStringList names{"txt_xstep", "txt_ystep", "txt_zoom", "r_txt", "g_txt", "b_txt"};
+        const QStringList typed{"0", "1 2", "1a2", "256", "128", "2.5"};
+        QStringList shown;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            w.Field(qPrintable(names[i]))->SetText(typed[i]);
+            shown << w.Field(qPrintable(names[i]))->text();
+        }
+        QCOMPARE(shown, (QStringList{"1", "1 2", "1", "256", "128", "2.5"}));
+        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM, w->State().ColRed, r.col}),
+                 (QList<int>{1, 12, 1, 7, RGB(7, 128, 2)}));
+        // Deleting the only character of a step gives "1" back at once; writing the text already
+        // shown still runs the handler.
+        ChangeField* xstep = w.Field("txt_xstep");
+        xstep->SetText("5");
+        xstep->setFocus();
+        xstep->end(false);
+        QTest::keyClick(xstep, Qt::Key_Backspace);
+        QCOMPARE(xstep->text(), QStringLiteral("1"));
+        w->State().render.Xst = 9;
+        xstep->SetText("1");
+        QCOMPARE(r.Xst, 1);
+        // Cyrillic typed by hand (as key presses carrying the characters) selects the text mode.
+        ChangeField* fill = w.Field("txt_fill");
+        fill->setFocus();
+        fill->clear();
+        for (const QChar ch : U("Привет")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QCoreApplication::sendEvent(fill, &press);
+        }
+        QCOMPARE(w.Panel(2), U("Текст Привет"));
+        QVERIFY(w.Find<QAction>("fill_as_text")->isChecked());
+        fill->clear();
+        QCOMPARE(w.Panel(2), U("Текст "));
+    }
+
+    // The widgets' own rules that the window's scenarios do not reach.
+    void placementPanelsAndFilters() {
+        QWidget parent;
+        QWidget control(&parent);
+        TwipPlacement placement(ScreenMetrics{15, 15});
+        placement.Place(&control, {60, 805, 4210, 2120}, 2);  // each edge on its nearest pixel
+        QCOMPARE(control.geometry(), QRect(4, 54, 281, 141));
+        placement.SetInnerWidth(&control, 4210);  // 280.67 pixels inside, the border outside them
+        placement.SetInnerHeight(&control, 2120);
+        QCOMPARE(control.geometry(), QRect(4, 54, 285, 145));
+        placement.SetWidth(&control, -30);   // a negative size is 0, an outer size again
+        placement.SetLeft(&control, 22.5f);  // 1.5 pixels: halves go to the even neighbour
+        QCOMPARE(control.geometry(), QRect(2, 54, 0, 145));
+        QCOMPARE(placement.Rect(&control).Left, 22.5f);
+        StatusPanels status(nullptr, {"info", "mode", "met"});
+        status.SetPanelText(3, QStringLiteral("c"));
+        status.SetPanelText(4, QStringLiteral("ignored"));
+        QCOMPARE((QStringList{status.PanelText(1), status.PanelText(3)}), (QStringList{"", "c"}));
+        QCOMPARE(QtDialogService::QtFilter(QStringLiteral("HTML|*.htm")), QStringLiteral("HTML (*.htm)"));
+    }
+
+    void pictureBoxes() {
+        PictureBox box(nullptr, Qt::black, true);
+        box.resize(14, 14);
+        box.SetAutoRedraw(true);
+        box.DrawTarget()->setPixel(2, 2, qRgb(0, 255, 0));
+        box.SetAutoRedraw(false);
+        box.DrawTarget()->setPixel(4, 4, qRgb(9, 9, 9));
+        const uint64_t generation = box.Generation();
+        box.resize(24, 24);  // a new size keeps the retained image and no screen drawing
+        QCOMPARE(box.InnerSize(), QSize(20, 20));
+        const auto at = [&box](int x, int y) { return box.Shown().pixel(x, y) & 0xFFFFFF; };
+        QCOMPARE((QList<QRgb>{at(4, 4), at(2, 2), at(15, 15)}), (QList<QRgb>{0, 0x00FF00, 0}));
+        box.SetAutoRedraw(true);
+        box.Cls();  // while on it clears the retained image too
+        QCOMPARE(box.Image().pixel(2, 2) & 0xFFFFFF, 0u);
+        QVERIFY(box.Generation() != generation);
+        // The source box reads what it shows: the outline inverts every other pixel along its edge.
+        SourcePictureBox source(nullptr);
+        source.resize(24, 14);
+        source.SetPicture(test::Plain(8, 6, qRgb(0x33, 0x66, 0x99)));
+        source.SetSelection({2, 2, 6, 4});
+        const auto pixels = [&source](std::initializer_list<QPoint> points) {
+            QList<int> values;
+            for (const QPoint& p : points) values << source.GetPixel(p.x(), p.y());
+            return values;
+        };
+        QCOMPARE(pixels({{2, 2}, {3, 2}, {7, 5}, {4, 4}, {8, 2}, {19, 9}, {20, 0}, {0, 10}, {-1, 0}}),
+                 (QList<int>{0x6699CC, 0x996633, 0x6699CC, 0x996633, 0, 0, -1, -1, -1}));
+        source.SetSelection({6, 0, 6, 3});  // the old outline goes; past the picture black inverts
+        QCOMPARE(pixels({{2, 2}, {10, 0}, {11, 0}}), (QList<int>{0x996633, 0xFFFFFF, 0}));
+        source.SetBorderStyle(SourcePictureBox::kNoOutline);
+        source.SetSelection({0, 0, 4, 4});  // moving a hidden outline draws nothing
+        QCOMPARE(pixels({{10, 0}, {0, 0}}), (QList<int>{0, 0x996633}));
+        source.SetPicture(test::Plain(100, 100, qRgb(1, 2, 3)));  // clipped to the box
+        QCOMPARE(pixels({{19, 9}, {20, 9}}), (QList<int>{0x030201, -1}));
+    }
+
+    // Open a picture, then save with Enter in every dialog: the real dialogs, in Russian, and the
+    // picture being worked on is not replaced without a question whose default is No.
+    void realDialogsInRussianKeepTheShownPicture() {
+        QTemporaryDir dir;
+        const QString sprite = dir.filePath("sprite.bmp");
+        QVERIFY(WindowImages::StartupPicture().save(sprite, "BMP"));
+        const qint64 before = QFileInfo(sprite).size();  // a rendering saved there would be smaller
+        QtDialogService dialogs;
+        MF window(dialogs, test::TestOptions());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList seen;
+        const auto record = [&seen](QWidget* dialog, const QString& extra) {
+            QStringList texts;
+            for (const QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+                texts << b->text();
+            texts.sort();
+            seen << texts.join(QLatin1Char('/')) << extra;
+        };
+        const auto chooseSprite = [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            record(dialog, dialog->selectedFiles().value(0));
+            dialog->selectFile(sprite);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+        const auto pressEnter = [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            record(box, box->defaultButton() != nullptr ? box->defaultButton()->text() : QString());
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        test::ModalAnswers answers({chooseSprite, pressEnter, chooseSprite, pressEnter});
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(seen, (QStringList{U("&Открыть/Отмена"), "/tmp", U("ОК"), "", U("&Сохранить/Отмена"), sprite,
+                                    U("&Да/&Нет"), U("&Нет")}));
+        QCOMPARE(QFileInfo(sprite).size(), before);
+        QCOMPARE(window.Status().PanelText(1), U("Готово"));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_Window.moc"
