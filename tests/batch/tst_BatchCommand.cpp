@@ -33,6 +33,7 @@ TEST_F(BatchCommand, RendersThePassingPixelsAndAppendsOnePageForEveryRun) {
     const QByteArray text = Contents(Path("p.htm"));
     EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF<HTML>\r\n"));
     EXPECT_EQ(text.count("<HTML>\r\n"), 2);
+    EXPECT_EQ(text.count("\xEF\xBB\xBF"), 1) << "a byte order mark on the new file only";
     EXPECT_EQ(text.count("\r\n"), 2 * (7 + 3 * (4 + 1) + 5));
     EXPECT_TRUE(text.contains("<font color=\"#FF0000\">ж</font>\r\n"));
     EXPECT_TRUE(text.contains("<font color=\"#000000\">Ё</font>\r\n"));

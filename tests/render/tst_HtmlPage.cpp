@@ -91,22 +91,6 @@ class PageFileOnDisk : public ::testing::Test {
     }
 };
 
-TEST_F(PageFileOnDisk, TwoExportsAppendTwoPagesAfterOneByteOrderMark) {
-    for (int run = 0; run < 2; ++run) {
-        testing::ScriptedSource source;
-        testing::RecordingCanvas canvas;
-        testing::ScriptedHost host;
-        PageFile page;
-        WalkPorts ports{source, canvas, host, page};
-        const auto outcome = TransferRegion(PageState(path), {0, 0, 0, 0}, "a<&", ports);
-        EXPECT_TRUE(outcome.Completed());
-        EXPECT_EQ(host.pagesWritten, 1);
-    }
-    std::string onePage;
-    for (const auto& line : Page({"<font color=\"#000000\">a</font>", "<BR>"})) onePage += line + "\r\n";
-    EXPECT_EQ(Contents(), "\xEF\xBB\xBF" + onePage + onePage);
-}
-
 TEST_F(PageFileOnDisk, EveryLineIsOnDiskWhenTheWalkYields) {
     testing::ScriptedSource source;
     testing::RecordingCanvas canvas;

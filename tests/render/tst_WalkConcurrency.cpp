@@ -70,23 +70,5 @@ TEST(WalkConcurrency, StopDuringAYieldEndsTheWalkWithNothingMoreDrawnOrWritten) 
     EXPECT_TRUE(rig.host.statuses.empty());
 }
 
-TEST(WalkConcurrency, SecondWalkInsideTheFirstRunsToItsEndThenTheFirstGoesOn) {
-    Rig rig;
-    RenderState live;
-    bool started = false;
-    rig.host.between = [&](int k) {
-        if (k == 2 && !started) {
-            started = true;
-            live.ZOOM = 2;
-            const auto inner = rig.Run(live, {5, 5, 6, 5});
-            EXPECT_TRUE(inner.Completed());
-        }
-    };
-    const auto outer = rig.Run(live, {0, 0, 2, 0});
-    EXPECT_TRUE(outer.Completed());
-    EXPECT_EQ(rig.canvas.marks, (Lines{"P 0 0 0", "P 0 0 0", "P 2 0 0", "P 2 0 0", "P 4 0 0"}));
-    EXPECT_EQ(rig.host.statuses, (Lines{"done", "done"}));
-}
-
 }  // namespace
 }  // namespace glimmet
