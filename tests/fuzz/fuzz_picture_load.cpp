@@ -17,10 +17,7 @@ constexpr int64_t kMaxPixels = int64_t{1} << 18;
 
 uint64_t PixelSum(const QImage& image) {
     uint64_t sum = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) sum = sum * 31 + line[x];
-    }
+    for (qsizetype i = 0; i < image.sizeInBytes(); ++i) sum = sum * 31 + image.constBits()[i];
     return sum;
 }
 
