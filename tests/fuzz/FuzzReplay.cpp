@@ -1,14 +1,12 @@
-// Runs a fuzz target's LLVMFuzzerTestOneInput over files, as libFuzzer would run them, so that the
-// normal build replays the seed corpora and the committed reproducers without libFuzzer. Each
-// argument is a file or a folder of files (read in name order); a missing folder is skipped, as a
-// target may have no reproducers yet. Fails when nothing was replayed or a file cannot be opened.
+// Runs a fuzz target over files as libFuzzer would, so that the normal build replays the seeds and
+// reproducers: each argument a file or a folder of files (a missing one is skipped), in name order.
+// Fails when nothing was replayed or a file cannot be opened.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
-#include <vector>
+#include <sstream>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
@@ -24,9 +22,10 @@ int main(int argc, char** argv) {
     for (const fs::path& file : files) {
         std::ifstream in(file, std::ios::binary);
         if (!in) return std::fprintf(stderr, "cannot read %s\n", file.c_str()), 1;
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::ostringstream read;
+        read << in.rdbuf();
+        const std::string bytes = read.str();
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
-    std::printf("%zu inputs replayed\n", files.size());
     return files.empty() ? 1 : 0;
 }

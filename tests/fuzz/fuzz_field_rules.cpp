@@ -1,7 +1,6 @@
-// Fuzz target: the text rules the seven parameter fields apply to what is typed, and the number
-// conversions under them, on any text. Checks the rules' promises: a step is never 0, a rejected
-// step or zoom writes back a text whose value is 1, and a colour component is either the text's
-// value or the previous one.
+// Fuzz target: the seven fields' text rules and the number conversions under them, on any text.
+// Checks their promises: a step is never 0, a rejected step or zoom writes back a text of value 1,
+// and a colour component is either the text's value or the previous one.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -10,20 +10,14 @@ namespace glimmet {
 namespace {
 
 TEST(GlyphCache, DecodesTheFirstCodePointOfUtf8) {
+    // The invalid ones: overlong, cut short, not a continuation byte, a surrogate, beyond U+10FFFF, a
+    // byte UTF-8 never has.
+    // clang-format off
     const std::pair<std::string_view, char32_t> cases[] = {
-        {"", 0},
-        {"A", U'A'},
-        {"AB", U'A'},
-        {"Ж", U'Ж'},
-        {"€", U'€'},
-        {"\xF0\x9F\x98\x80", 0x1F600},
-        {"\xC0\x80", 0xFFFD},          // overlong
-        {"\xD0", 0xFFFD},              // cut short
-        {"\xD0\x41", 0xFFFD},          // not a continuation byte
-        {"\xED\xA0\x80", 0xFFFD},      // a surrogate
-        {"\xF4\x90\x80\x80", 0xFFFD},  // beyond U+10FFFF
-        {"\xFF", 0xFFFD},
-    };
+        {"", 0}, {"A", U'A'}, {"AB", U'A'}, {"Ж", U'Ж'}, {"€", U'€'}, {"\xF0\x9F\x98\x80", 0x1F600},
+        {"\xC0\x80", 0xFFFD}, {"\xD0", 0xFFFD}, {"\xD0\x41", 0xFFFD}, {"\xED\xA0\x80", 0xFFFD},
+        {"\xF4\x90\x80\x80", 0xFFFD}, {"\xFF", 0xFFFD}};
+    // clang-format on
     for (const auto& [text, expected] : cases) EXPECT_EQ(GlyphCache::DecodeCodePoint(text), expected) << text;
 }
 
