@@ -51,7 +51,8 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
         {"UnsupportedLayout", F::UnsupportedLayout}, {"PixelDataOutside", F::PixelDataOutside},
         {"ColourIndexOutside", F::ColourIndexOutside}, {"RunOutside", F::RunOutside},
         {"CompressedDataCut", F::CompressedDataCut}, {"DataStopsEarly", F::DataStopsEarly},
-        {"CorruptData", F::CorruptData}};
+        {"CorruptData", F::CorruptData}, {"EndMarkerMissing", F::EndMarkerMissing},
+        {"TooManyScans", F::TooManyScans}};
     // clang-format on
     const std::vector<test::PictureFile> files = test::PictureFiles();
     ASSERT_GT(files.size(), 90u);
