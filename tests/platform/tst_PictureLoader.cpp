@@ -52,7 +52,7 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
         {"ColourIndexOutside", F::ColourIndexOutside}, {"RunOutside", F::RunOutside},
         {"CompressedDataCut", F::CompressedDataCut}, {"DataStopsEarly", F::DataStopsEarly},
         {"CorruptData", F::CorruptData}, {"EndMarkerMissing", F::EndMarkerMissing},
-        {"TooManyScans", F::TooManyScans}};
+        {"TooManyScans", F::TooManyScans}, {"BadSegment", F::BadSegment}};
     // clang-format on
     const std::vector<test::PictureFile> files = test::PictureFiles();
     ASSERT_GT(files.size(), 90u);
@@ -60,6 +60,8 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
         if (f.outcome == "huge") continue;  // for the memory tests
         const std::string name = f.name.toStdString();
         const QStringList& d = f.details;
+        ASSERT_TRUE(errors.count(f.outcome) && (f.outcome != "damaged" || d.isEmpty() || faults.count(d[0])))
+            << name;
         const PictureLoad load = Load(ReadFile(PicturePath(f.name)));
         EXPECT_EQ(load.error, errors.at(f.outcome)) << name << ": " << load.detail.toStdString();
         if (f.outcome == "shows") {
@@ -126,6 +128,11 @@ TEST_F(PictureLoaderTest, ReadsPicturesAboveQtsDefaultLimit) {
         EXPECT_GT(load.image.width(), 5792);
         EXPECT_TRUE(Shows(load.image.copy(4000, 4000, 1, 1), test::Filled(1, 1, 0xFF336699u), 2));
     }
+    // Qt's widest format takes 8 bytes a pixel: 16 bits a channel, as much as the bound allows.
+    QImage deep(1000, 1000, QImage::Format_RGBA64);
+    deep.fill(Qt::gray);
+    ASSERT_TRUE(deep.save(dir_.filePath("deep.png")));
+    EXPECT_EQ(DecodePicture(ReadFile(dir_.filePath("deep.png")), 1'000'000).error, PictureLoadError::None);
 }
 
 // With 200 MB of address space to spare, a small file of a 10,000 x 10,000 picture cannot be

@@ -64,12 +64,12 @@ TEST(RasterCanvas, PointsAndBoxesCoverTheirPixels) {
         EXPECT_EQ(Draw(10, 8, [&](RasterCanvas& c) { c.Point(x, y, kWhite); }),
                   (inside ? PixelSet{{x, y}} : PixelSet{}))
             << x << "," << y;
-    const int boxes[][8] = {// corners as given, then left, top, right, bottom
-                            {1, 1, 6, 4, 1, 1, 6, 4},     {6, 4, 1, 1, 1, 1, 6, 4},
-                            {6, 1, 1, 4, 1, 1, 6, 4},     {1, 4, 6, 1, 1, 1, 6, 4},
-                            {2, 2, 2, 2, 2, 2, 2, 2},     {1, 3, 8, 3, 1, 3, 8, 3},
-                            {5, 0, 5, 7, 5, 0, 5, 7},     {-2, -3, 3, 3, -2, -3, 3, 3},
-                            {7, 5, 14, 20, 7, 5, 14, 20}, {-5, -5, 50, 50, -5, -5, 50, 50}};
+    const int boxes[][8] = {
+        // corners as given, then left, top, right, bottom
+        {1, 1, 6, 4, 1, 1, 6, 4},   {6, 4, 1, 1, 1, 1, 6, 4},     {6, 1, 1, 4, 1, 1, 6, 4},
+        {1, 4, 6, 1, 1, 1, 6, 4},   {2, 2, 2, 2, 2, 2, 2, 2},     {1, 3, 8, 3, 1, 3, 8, 3},
+        {5, 0, 5, 7, 5, 0, 5, 7},   {-2, -3, 3, 3, -2, -3, 3, 3}, {7, 5, 14, 20, 7, 5, 14, 20},
+        {1, 1, 10, 4, 1, 1, 10, 4}, {1, 1, 6, 8, 1, 1, 6, 8},     {-5, -5, 50, 50, -5, -5, 50, 50}};
     for (const auto& b : boxes)
         EXPECT_EQ(Draw(10, 8, [&](RasterCanvas& c) { c.Box(b[0], b[1], b[2], b[3], kWhite); }),
                   Outline(b[4], b[5], b[6], b[7]))
