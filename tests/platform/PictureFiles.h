@@ -6,13 +6,13 @@
 
 namespace glimmet::test {
 
-// The path of a file in tests/data/pictures, a folder the build names.
+// A file in tests/data/pictures, a folder the build names.
 inline QString PicturePath(const QString& name) {
     return QStringLiteral(GLIMMET_TEST_PICTURES "/") + name;
 }
 
-// A line of the pictures' manifest: a file, what loading it must give (shows, damaged, too-large,
-// not-a-picture, huge) and the words that say the rest.
+// A line of the manifest: a file, what loading it gives (shows, damaged, too-large, not-a-picture,
+// huge) and the words that say the rest.
 struct PictureFile {
     QString name;
     QString outcome;

@@ -8,16 +8,15 @@
 
 #include "platform/BitmapWriter.h"
 #include "platform/PictureLoader.h"
+#include "tests/platform/PictureFiles.h"
 #include "tests/platform/TestPictures.h"
 
 namespace glimmet {
 namespace {
 
+// Four colours in rows that differ.
 QImage Sample() {
-    QImage image(5, 3, QImage::Format_RGB32);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) image.setPixel(x, y, qRgb(x * 50, y * 100, 200 - x * 40));
-    return image;
+    return QImage(test::PicturePath("expect-grid.png")).convertToFormat(QImage::Format_RGB32);
 }
 
 // The file replaces an older one and reads back as it was; no temporary file is left beside it.

@@ -110,8 +110,7 @@ TEST_F(PictureLoaderTest, RefusesWhatCannotBeOpened) {
     for (const QString& path : {dir_.filePath("missing.bmp"), dir_.path()}) {
         const PictureLoad load = LoadPictureFile(path);
         EXPECT_EQ(load.error, PictureLoadError::CannotOpen) << path.toStdString();
-        EXPECT_TRUE(load.damage || !load.detail.isEmpty()) << path.toStdString();  // a reason to tell
-        EXPECT_TRUE(load.image.isNull());
+        EXPECT_TRUE(load.image.isNull() && (load.damage || !load.detail.isEmpty())) << "a reason to tell";
     }
 }
 
