@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # How many faults the tests catch: runs a fixed sample of mutants of one folder's code against its
 # tests, in a clone of the committed tree (the tool writes into the files it mutates).
-#   mutation.sh render|params|batch [OUT_DIR]
+#   mutation.sh render|params|batch|picture [OUT_DIR]
 # MUTATE names the mutation tool (mutate.py); results go to OUT_DIR/<folder>.jsonl (default
 # /tmp/glimmet-mutation), and a second call resumes where the first stopped. Samples: render 130,
-# params 100, batch 120 mutants, seed 1, so that runs on different commits compare.
+# params 100, batch 120, picture 50 mutants, seed 1, so that runs on different commits compare.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-folder=${1:?usage: mutation.sh render|params|batch [OUT_DIR]}
+folder=${1:?usage: mutation.sh render|params|batch|picture [OUT_DIR]}
 out=${2:-/tmp/glimmet-mutation}
 mutate=${MUTATE:-$root/../shared/tools/mutate/mutate.py}
 src="$out/src-$folder"
@@ -31,6 +31,14 @@ case "$folder" in
     artifacts="build/tests/batch/tst_batch_options build/tests/batch/tst_batch_command build/batch/glimmet-batch"
     files=$(cd "$root" && git ls-files 'batch/*.cpp' | tr '\n' ' ')
     sample=120 ;;
+  picture)
+    targets="tst_platform_drawing tst_batch_pictures fuzz_replay_picture_load glimmet-batch"
+    tests='^(tst_platform_drawing|tst_batch_pictures|fuzz_replay_picture_load)$'
+    artifacts="build/tests/platform/tst_platform_drawing build/tests/batch/tst_batch_pictures
+               build/tests/fuzz/fuzz_replay_picture_load build/batch/glimmet-batch"
+    files=$(printf 'platform/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
+            RasterCanvas BitmapWriter GlyphCache CircleStamps ImagePixelSource OpaqueOnBlack)
+    sample=50 ;;
   *) echo "mutation.sh: no sample for '$folder'" >&2; exit 2 ;;
 esac
 
