@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # How many faults the tests catch: runs a fixed sample of mutants of one folder's code against its
 # tests, in a clone of the committed tree (the tool writes into the files it mutates).
-#   mutation.sh render|params|batch|picture [OUT_DIR]
+#   mutation.sh render|params|batch|picture|window [OUT_DIR]
 # MUTATE names the mutation tool (mutate.py); results go to OUT_DIR/<folder>.jsonl (default
 # /tmp/glimmet-mutation), and a second call resumes where the first stopped. Samples: render 130,
-# params 100, batch 120, picture 50 mutants, seed 1, so that runs on different commits compare.
+# params 100, batch 120, picture 50, window 50 mutants, seed 1, so that runs on different commits compare.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-folder=${1:?usage: mutation.sh render|params|batch|picture [OUT_DIR]}
+folder=${1:?usage: mutation.sh render|params|batch|picture|window [OUT_DIR]}
 out=${2:-/tmp/glimmet-mutation}
 mutate=${MUTATE:-$root/../shared/tools/mutate/mutate.py}
 src="$out/src-$folder"
@@ -38,6 +38,13 @@ case "$folder" in
                build/tests/fuzz/fuzz_replay_picture_load build/batch/glimmet-batch"
     files=$(printf 'platform/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
             RasterCanvas BitmapWriter GlyphCache CircleStamps ImagePixelSource OpaqueOnBlack)
+    sample=50 ;;
+  window)
+    targets="tst_interaction tst_files tst_window tst_window_layout tst_resources glimmet-batch"
+    tests='^(tst_resources|tst_interaction|tst_files|tst_window|FormLayout[.].*)$'
+    artifacts="build/tests/interaction/tst_interaction build/tests/files/tst_files build/tests/window/tst_window
+               build/tests/window/tst_window_layout build/tests/resources/tst_resources"
+    files=$(cd "$root" && git ls-files 'interaction/*.cpp' 'files/*.cpp' 'window/*.cpp' | tr '\n' ' ')
     sample=50 ;;
   *) echo "mutation.sh: no sample for '$folder'" >&2; exit 2 ;;
 esac
