@@ -177,7 +177,8 @@ inline std::string TooLarge(const std::string& path, const std::string& detail) 
 // to change.
 inline std::string PictureBeyondReach(int32_t width, int32_t height) {
     return "the picture is " + std::to_string(width) + " x " + std::to_string(height) +
-           " pixels, more than one walk reaches (32768 a side from 0): give a region with -r";
+           " pixels, more than one walk reaches (the column or row after its last sample may not pass "
+           "32767): give a region with -r";
 }
 inline std::string WalkRefusal(WalkFailure failure) {
     switch (failure) {

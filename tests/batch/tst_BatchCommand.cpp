@@ -169,6 +169,7 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
         {"wider than a walk reaches", {wide}, 2, "32769 x 1 pixels, more than one walk reaches"},
         {"a region of a wide picture", {wide, "-r", "32758,0,8,0"}, 0, "9 samples visited, 0 passed"},
         {"one column more than a walk reaches", {wider}, 2, "32768 x 1 pixels, more than one walk reaches"},
+        {"as wide as a walk of step 2 does not reach", {widest, "-s", "2"}, 2, "after its last sample may not pass 32767"},
         {"as wide as a walk reaches", {widest}, 0, "32767 samples visited, 0 passed"},
         {"several pictures: one passing sample", {key, Plain("blue.bmp", {8, 8}, Qt::blue), "--expect-none"}, 3, "2 pictures, 0 failed"},
         {"several pictures: unreadable counts before passing", {key, damaged, "--expect-none"}, 1, "2 pictures, 1 failed"},
