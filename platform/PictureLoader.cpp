@@ -56,29 +56,22 @@ PictureLoad DecodeWithQt(QByteArray& data, const QByteArray& format, int64_t max
     return load;
 }
 
-PictureLoad Decode(QByteArray& data, int64_t maxPixels) {
-    QString unknown;
-    QByteArray format;
-    {
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::ReadOnly);
-        format = FormatOf(&buffer, &unknown);
-    }
-    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {}, unknown);
-    if (format == "bmp") return BmpDecoder::Decode(data, maxPixels);
-    // The structure is walked first, so that a cut file is refused before its pixels take memory.
-    if (const PictureDamage damage = PictureIntegrity::FindDamage(format, data))
-        return PictureLoad::Failed(PictureLoadError::Damaged, damage);
-    if (format == "jpeg") return JpegDecoder::Decode(data, maxPixels);
-    if (format == "gif") return GifDecoder::Decode(data, maxPixels);
-    return DecodeWithQt(data, format, maxPixels);
-}
-
-}  // namespace
-
-PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
+// `data` decoded as `format` (as FormatOf tells it) and made opaque.
+PictureLoad DecodeAs(QByteArray data, const QByteArray& format, int64_t maxPixels) {
     try {
-        PictureLoad load = Decode(data, maxPixels);
+        PictureLoad load;
+        if (format == "bmp") {
+            load = BmpDecoder::Decode(data, maxPixels);
+        } else if (const PictureDamage damage = PictureIntegrity::FindDamage(format, data)) {
+            // The structure is walked first, so that a cut file is refused before its pixels take memory.
+            return PictureLoad::Failed(PictureLoadError::Damaged, damage);
+        } else if (format == "jpeg") {
+            load = JpegDecoder::Decode(data, maxPixels);
+        } else if (format == "gif") {
+            load = GifDecoder::Decode(data, maxPixels);
+        } else {
+            load = DecodeWithQt(data, format, maxPixels);
+        }
         if (load.error != PictureLoadError::None) return load;
         data = QByteArray();  // the encoded bytes go before the conversion may allocate
         const QSize size = load.image.size();
@@ -88,6 +81,20 @@ PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
     } catch (const std::bad_alloc&) {
         return PictureLoad::OutOfMemory(0, 0);
     }
+}
+
+}  // namespace
+
+PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
+    QString unknown;
+    QByteArray format;
+    {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        format = FormatOf(&buffer, &unknown);
+    }
+    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {}, unknown);
+    return DecodeAs(std::move(data), format, maxPixels);
 }
 
 PictureLoad LoadPictureFile(const QString& path) {
@@ -112,7 +119,8 @@ PictureLoad LoadPictureFile(const QString& path) {
     }
     if (file.error() != QFileDevice::NoError) return cannotRead();
     file.close();
-    return DecodePicture(std::move(data));
+    // The format already told decides the decoder; it is not probed a second time.
+    return DecodeAs(std::move(data), format, kMaxPicturePixels);
 }
 
 }  // namespace glimmet
