@@ -26,7 +26,7 @@ TEST(BitmapWriter, WritesTheFormatAskedForWhateverTheExtension) {
         for (const auto& [format, start] : {std::pair{BitmapFormat::Bmp, QByteArray("BM")},
                                             std::pair{BitmapFormat::Png, QByteArray("\x89PNG")}}) {
             const QString path = dir.filePath(name);
-            test::WriteFile(path, "an older file that is replaced without a question");
+            ASSERT_TRUE(test::WriteFile(path, "an older file that is replaced without a question"));
             const SaveResult saved = SaveBitmap(Sample(), path.toStdString(), format);
             ASSERT_TRUE(saved.saved) << saved.systemError;
             const QByteArray bytes = test::ReadFile(path);

@@ -33,7 +33,7 @@ class PictureLoaderTest : public ::testing::Test {
     // Written as "picture.jpg" whatever it holds: the content decides, never the name.
     PictureLoad Load(const QByteArray& bytes) {
         const QString path = dir_.filePath(QStringLiteral("picture.jpg"));
-        test::WriteFile(path, bytes);
+        EXPECT_TRUE(test::WriteFile(path, bytes));
         return LoadPictureFile(path);
     }
     QTemporaryDir dir_;
@@ -125,7 +125,7 @@ TEST_F(PictureLoaderTest, ReadsPicturesAboveQtsDefaultLimit) {
         const PictureLoad load = LoadPictureFile(path);
         ASSERT_EQ(load.error, PictureLoadError::None) << load.detail.toStdString();
         EXPECT_GT(load.image.width(), 5792);
-        EXPECT_TRUE(Shows(load.image.copy(4000, 4000, 1, 1), test::Filled(1, 1, 0xFF336699u), 2));
+        EXPECT_TRUE(Shows(load.image.copy(4000, 4000, 1, 1), test::Plain(1, 1, 0xFF336699u), 2));
     }
     // Qt's widest format takes 8 bytes a pixel: 16 bits a channel, as much as the bound allows.
     QImage deep(1000, 1000, QImage::Format_RGBA64);

@@ -16,8 +16,8 @@ namespace glimmet {
 namespace {
 
 using test::Changed;
-using test::Filled;
 using test::PixelSet;
+using test::Plain;
 
 constexpr QRgb kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0x00FFFFFFu;  // as the engine writes it
@@ -29,7 +29,7 @@ GlyphCache& Glyphs() {
 
 // The pixels of a mark drawn on a black image of the given size.
 PixelSet Draw(int width, int height, const std::function<void(RasterCanvas&)>& mark) {
-    QImage image = Filled(width, height, kBlack);
+    QImage image = Plain(width, height, kBlack);
     RasterCanvas canvas(&image, Glyphs());
     mark(canvas);
     return Changed(image, kBlack);
@@ -79,7 +79,7 @@ TEST(RasterCanvas, PointsAndBoxesCoverTheirPixels) {
 
 // Only the low 24 bits count: the complement that the invert comparison makes draws its colour.
 TEST(RasterCanvas, MarksUseTheLowBytesOfTheEngineColour) {
-    QImage image = Filled(12, 12, kBlack);
+    QImage image = Plain(12, 12, kBlack);
     RasterCanvas canvas(&image, Glyphs());
     canvas.Point(1, 1, 0xFFEDCBA9u);
     canvas.Circle(6, 6, 3, 0xFFEDCBA9u);
@@ -133,7 +133,7 @@ TEST(RasterCanvas, CharactersSitInTheirCellAndBlendOntoWhatIsThere) {
     constexpr int kX = 7, kY = 5;
     for (const auto& [glyph, draws] :
          {std::pair<std::string, bool>{"A", true}, {"g", true}, {"Ж", true}, {"", false}, {" ", false}}) {
-        QImage image = Filled(30, 30, kGrey);
+        QImage image = Plain(30, 30, kGrey);
         RasterCanvas canvas(&image, Glyphs());
         canvas.Character(kX, kY, glyph, 0x000000FFu);  // red
         const PixelSet drawn = Changed(image, kGrey);
@@ -161,7 +161,7 @@ TEST(RasterCanvas, ANullOrReplacedTargetIsHonoured) {
     canvas.Box(0, 0, 2, 2, kWhite);
     canvas.Character(0, 0, "A", kWhite);
 
-    QImage first = Filled(4, 4, kBlack), second = Filled(8, 8, kBlack);
+    QImage first = Plain(4, 4, kBlack), second = Plain(8, 8, kBlack);
     canvas.SetTarget(&first);
     canvas.Circle(3, 3, 2, kWhite);  // stamps follow the new row length
     canvas.SetTarget(&second);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QFile>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
@@ -13,6 +12,7 @@
 #include "platform/PictureBox.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/StatusPanels.h"
+#include "tests/support/TestFiles.h"
 #include "window/MF.h"
 
 namespace glimmet::test {
@@ -23,13 +23,6 @@ inline QString U(const char* utf8) {
 
 constexpr QRgb kBlack = 0xFF000000, kWhite = 0xFFFFFFFF;
 
-// A Format_RGB32 picture of one colour.
-inline QImage Plain(int width, int height, QRgb colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 // Every pixel tells its position: red = x, green = y, blue 7, far from the reference blue, so every
 // sample passes the start-up comparison (not equal).
 inline QImage Pattern(int width, int height) {
@@ -37,16 +30,6 @@ inline QImage Pattern(int width, int height) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x % 256, y % 256, 7));
     return image;
-}
-
-inline QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Answers every dialog at once and keeps what was asked.
