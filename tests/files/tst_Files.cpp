@@ -1,6 +1,10 @@
 #include <unistd.h>
+#include <QAbstractButton>
 #include <QBuffer>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
@@ -291,27 +295,42 @@ class FilesTest : public QObject {
                  QImage(Path("batch.bmp")).convertToFormat(QImage::Format_RGB32));
     }
 
-    // The real save and open dialogs: the window's title and filters, BMP added to a bare name, no
-    // question before replacing and no existence check, the last name proposed, empty after a cancel.
-    void realFileDialog() {
+    // The real dialogs, in Russian. File dialogs: the window's title and filters, BMP added to a bare
+    // name, no question before replacing and no existence check, the last name proposed, empty after
+    // a cancel. Questions: Enter answers the default, No.
+    void realDialogs() {
         QtDialogService service;
         FileDialogSettings cdiag;
         ApplyFileDialogDefaults(cdiag);
         cdiag.InitDir = dir_->path();
         QVERIFY(test::WriteFile(Path("existing.bmp"), "x"));
         QStringList seen;
+        const auto buttons = [&seen](QWidget* dialog) {
+            QStringList texts;
+            for (const QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+                texts << b->text();
+            texts.sort();
+            seen << texts.join(QLatin1Char('/'));
+        };
         const auto choose = [&](const char* name) {
-            return [&seen, name, this](QWidget* modal) {
+            return [&seen, &buttons, name, this](QWidget* modal) {
                 auto* dialog = qobject_cast<QFileDialog*>(modal);
                 if (dialog == nullptr) qFatal("a question before the file dialog closed");
+                buttons(dialog);
                 seen << dialog->windowTitle() << dialog->nameFilters().join(';')
                      << dialog->selectedFiles().value(0);
                 dialog->selectFile(name[0] != 0 ? Path(name) : QString());
                 QMetaObject::invokeMethod(dialog, name[0] != 0 ? "accept" : "reject");
             };
         };
+        const auto pressEnter = [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            buttons(box);
+            seen << box->defaultButton()->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        };
         test::ModalAnswers answers(
-            {choose("plain"), choose("existing.bmp"), choose("missing.gif"), choose("")});
+            {choose("plain"), choose("existing.bmp"), choose("missing.gif"), choose(""), pressEnter});
         QStringList chosen;
         for (const bool save : {true, true, false, false}) {
             save ? service.ShowSave(cdiag) : service.ShowOpen(cdiag);
@@ -319,9 +338,12 @@ class FilesTest : public QObject {
         }
         QCOMPARE(chosen,
                  (QStringList{Path("plain.BMP"), Path("existing.bmp"), Path("missing.gif"), QString()}));
-        QCOMPARE(seen.mid(0, 2),
-                 (QStringList{U("Выберите нужное изображение"), "BMP (*.bmp);JPEG (*.jpg);GIF (*.gif)"}));
-        QCOMPARE(seen.last(), Path("missing.gif"));
+        QCOMPARE(service.MsgBox(U("Заменить?"), MessageButtons::YesNoDefaultNo, MessageIcon::None, "Glimmet"),
+                 MessageAnswer::No);
+        QCOMPARE(seen.mid(0, 3), (QStringList{U("&Сохранить/Отмена"), U("Выберите нужное изображение"),
+                                              "BMP (*.bmp);JPEG (*.jpg);GIF (*.gif)"}));
+        QCOMPARE(seen.mid(12, 2), (QStringList{U("&Открыть/Отмена"), U("Выберите нужное изображение")}));
+        QCOMPARE(seen.mid(seen.size() - 3), (QStringList{Path("missing.gif"), U("&Да/&Нет"), U("&Нет")}));
     }
 };
 

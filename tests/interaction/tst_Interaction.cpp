@@ -3,7 +3,6 @@
 #include <QRegularExpression>
 
 #include "interaction/InteractionTexts.h"
-#include "interaction/TransferWalkHost.h"
 #include "platform/ImageBox.h"
 #include "platform/QtText.h"
 #include "resources/WindowImages.h"
@@ -194,12 +193,6 @@ class InteractionTest : public QObject {
         QTest::mouseRelease(button, Qt::LeftButton);
         QCOMPARE(button->Picture(), up);
         QCOMPARE(w.dialogs.messages.size(), size_t{2});
-    }
-
-    void progressText() {
-        QCOMPARE(TransferWalkHost::ProgressText(1), QStringLiteral(". 1%"));
-        QCOMPARE(TransferWalkHost::ProgressText(3), QStringLiteral("... 3%"));
-        QCOMPARE(TransferWalkHost::ProgressText(103), QString(103, QLatin1Char('.')) + " 103%");
     }
 
     void handlerBetweenTwoSamplesChangesTheSamplesStillToCome() {

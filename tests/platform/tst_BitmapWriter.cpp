@@ -9,7 +9,7 @@
 #include "platform/BitmapWriter.h"
 #include "platform/PictureLoader.h"
 #include "tests/platform/PictureFiles.h"
-#include "tests/platform/TestPictures.h"
+#include "tests/support/TestFiles.h"
 
 namespace glimmet {
 namespace {

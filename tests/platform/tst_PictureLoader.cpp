@@ -9,7 +9,7 @@
 
 #include "platform/PictureLoader.h"
 #include "tests/platform/PictureFiles.h"
-#include "tests/platform/TestPictures.h"
+#include "tests/support/TestFiles.h"
 
 namespace glimmet {
 namespace {
@@ -98,7 +98,7 @@ TEST_F(PictureLoaderTest, RefusesTruncatedFilesAsDamaged) {
         for (const qsizetype cut : c.cuts) {
             const qsizetype size = cut < 0 ? whole.size() + cut : cut;
             ASSERT_LT(size, whole.size()) << c.file;
-            const PictureLoad load = Load(test::Cut(whole, size));
+            const PictureLoad load = Load(whole.left(size));
             EXPECT_EQ(load.error, PictureLoadError::Damaged) << c.file << " cut to " << size;
             EXPECT_TRUE(load.damage) << c.file << " cut to " << size;  // found by the checks here
             EXPECT_TRUE(load.image.isNull()) << c.file;

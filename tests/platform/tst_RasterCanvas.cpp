@@ -5,19 +5,19 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "platform/GlyphCache.h"
 #include "platform/OutputFont.h"
 #include "platform/RasterCanvas.h"
-#include "tests/platform/TestPictures.h"
+#include "tests/support/TestFiles.h"
 
 namespace glimmet {
 namespace {
 
-using test::Changed;
-using test::PixelSet;
 using test::Plain;
+using PixelSet = std::set<std::pair<int, int>>;
 
 constexpr QRgb kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0x00FFFFFFu;  // as the engine writes it
@@ -25,6 +25,15 @@ constexpr uint32_t kWhite = 0x00FFFFFFu;  // as the engine writes it
 GlyphCache& Glyphs() {
     static GlyphCache glyphs(OutputFont());
     return glyphs;
+}
+
+// The positions of the pixels that differ from `background`.
+PixelSet Changed(const QImage& image, QRgb background) {
+    PixelSet changed;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background) changed.insert({x, y});
+    return changed;
 }
 
 // The pixels of a mark drawn on a black image of the given size.

@@ -124,25 +124,5 @@ TEST_F(PageFileOnDisk, AWriteCutShortTakesBackTheHalfLine) {
     EXPECT_EQ(page.LossReason(), "File too large");
 }
 
-TEST(PageFileErrors, UnwritableTargetsLoseLinesWithTheSystemsReason) {
-    struct Case {
-        const char* name;
-        std::string path;
-    };
-    const Case cases[] = {
-        {"a folder", ::testing::TempDir()},
-        {"a missing folder", ::testing::TempDir() + "no/such/folder/p.htm"},
-        {"a full disk", "/dev/full"},
-    };
-    for (const auto& c : cases) {
-        PageFile page;
-        page.AppendLine(c.path, "one");
-        page.AppendLine(c.path, "two");
-        page.Flush();
-        EXPECT_EQ(page.LostLines(), 2) << c.name;
-        EXPECT_FALSE(page.LossReason().empty()) << c.name;
-    }
-}
-
 }  // namespace
 }  // namespace glimmet

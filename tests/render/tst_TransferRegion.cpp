@@ -144,13 +144,5 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
     }
 }
 
-TEST(TransferRegion, DrawsNothingAndCannotFailForSamplesThatDoNotPass) {
-    Rig rig;  // nothing passes, so no position is ever computed
-    const auto outcome = rig.Run({.col = 1, .ZOOM = 200, .METH = kMethEqual}, {0, 0, 200, 0});
-    EXPECT_TRUE(outcome.Completed());
-    EXPECT_EQ(outcome.samples, 201);
-    EXPECT_EQ(outcome.passed, 0);
-}
-
 }  // namespace
 }  // namespace glimmet
