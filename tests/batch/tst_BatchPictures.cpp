@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "tests/batch/BatchProcess.h"
 #include "tests/platform/PictureFiles.h"
 
@@ -34,30 +32,20 @@ TEST_F(BatchPictures, GivesTheSamePageOnEveryRun) {
 // A picture that is damaged, too large or beyond the memory left ends the run with status 1 and
 // says which; nothing is written.
 TEST_F(BatchPictures, RefusesWithStatus1AndSaysWhy) {
-    struct Case {
-        const char* file;
-        Launch launch;
-        const char* message;
-    };
-    std::vector<Case> cases = {
-        {"jpeg-cut-in-its-scan-end-marker-appended.jpg",
-         {},
+    const QStringList page = {"--html", Path("page.htm")};
+    // clang-format off
+    ExpectRuns({
+        {"damaged", page + QStringList{PicturePath("jpeg-cut-in-its-scan-end-marker-appended.jpg")}, 1,
          "is damaged: the compressed pixel data stops before the picture is complete (Corrupt JPEG data: "
          "premature end of data segment)"},
-        {"bmp-claiming-30000-x-30000-in-a-few-bytes.bmp", {}, "is too large: it is 30000 x 30000 pixels"},
-    };
+        {"too large", page + QStringList{PicturePath("bmp-claiming-30000-x-30000-in-a-few-bytes.bmp")}, 1,
+         "is too large: it is 30000 x 30000 pixels"},
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
-    Launch small;
-    small.memoryKiB = 300000;
-    cases.push_back({"rle8-blank-10000.bmp", small, "not enough memory to decode its 10000 x 10000 pixels"});
+        {"beyond the memory left", page + QStringList{PicturePath("rle8-blank-10000.bmp")}, 1,
+         "not enough memory to decode its 10000 x 10000 pixels", {.memoryKiB = 300000}},
 #endif
-    for (const Case& c : cases) {
-        const Result run = Batch({"--html", Path("page.htm"), PicturePath(c.file)}, c.launch);
-        EXPECT_EQ(run.status, 1) << c.file << ": " << run.errors.toStdString();
-        EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.message)))
-            << c.file << ": " << run.errors.toStdString();
-        EXPECT_FALSE(QFile::exists(Path("page.htm"))) << c.file;
-    }
+    }, dir.path());
+    // clang-format on
 }
 
 }  // namespace
