@@ -18,7 +18,7 @@ struct Geometry {
 class FakeWindow final : public LayoutSurface {
   public:
     FakeWindow(float width, float height) : width_(width), height_(height) {}
-    bool Minimised() const override { return false; }
+    bool Minimised() const override { return minimised; }
     float Width() const override { return width_; }
     float Height() const override { return height_; }
     void SetHeight(float twips) override {
@@ -41,6 +41,7 @@ class FakeWindow final : public LayoutSurface {
     Geometry& at(LayoutControl c) { return controls_[c]; }
     const Geometry& at(LayoutControl c) const { return controls_.at(c); }
 
+    bool minimised = false;
     std::vector<float> heightsSet, sourceHeights;
 
   private:
@@ -79,6 +80,14 @@ TEST(FormLayout, PlacesStripPicturesAndBackdropForTheWindowSize) {
         EXPECT_EQ(w.sourceHeights, sourceHeights);
         EXPECT_EQ(w.heightsSet, height < 2500 ? V{2500} : V{});
     }
+}
+
+TEST(FormLayout, MinimisedWindowIsLeftAlone) {
+    FakeWindow window(12000, 8000);
+    window.minimised = true;
+    FormLayout::Run(window);
+    EXPECT_EQ(window.at(LayoutControl::Action).left, 60);
+    EXPECT_EQ(window.at(LayoutControl::SourcePic).top, 1080);
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ class WindowTest : public QObject {
         // The menu: three Russian menus; Ctrl+H, not yet pressed anywhere else, names the export.
         QCOMPARE(w->menuBar()->actions().size(), 3);
         QCOMPARE(w->menuBar()->actions()[0]->text(), U("Файл"));
+        QCOMPARE(w.Find<QMenu>("file")->actions().size(), 6);  // two separators among four items
         QCOMPARE(w.Find<QAction>("ex_HTML")->shortcut(), QKeySequence("Ctrl+H"));
         QCOMPARE(w.Find<QAction>("ex_HTML")->text(), U("Экспорт в HTML"));
         // Tab order from out_pic on.
@@ -174,15 +175,18 @@ class WindowTest : public QObject {
     void presetsAndKeys() {
         test::Window w;
         const RenderState& r = w->State().render;
-        w.Find<QAction>("p333")->trigger();
-        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM}), (QList<int>{3, 3, 3}));
-        // A capital Q typed into the fill text applies 1x1x1 and still enters the Q; a small e is text.
+        w.Find<QAction>("p222")->trigger();
+        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM}), (QList<int>{2, 2, 2}));
+        // A capital E typed into the fill text applies 3x3x3 and still enters the E; so does a Q with
+        // 1x1x1; a small e is text.
         ChangeField* fill = w.Field("txt_fill");
         fill->setFocus();
+        QTest::keyClick(fill, 'E', Qt::ShiftModifier);
+        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM}), (QList<int>{3, 3, 3}));
         QTest::keyClick(fill, 'Q', Qt::ShiftModifier);
         QTest::keyClick(fill, 'e');
         QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM, r.FillMode}), (QList<int>{1, 1, 1, 4}));
-        QCOMPARE(w.Panel(2), U("Текст textQe"));
+        QCOMPARE(w.Panel(2), U("Текст textEQe"));
         // A capital W in txt_xstep: the preset writes 2 everywhere, then the W lands beside the 2.
         ChangeField* xstep = w.Field("txt_xstep");
         xstep->setFocus();
