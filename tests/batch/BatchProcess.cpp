@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QProcess>
 
+#include "tests/support/TestFiles.h"
+
 namespace glimmet::test {
 
 Result Batch(const QStringList& arguments, const Launch& launch) {
@@ -73,15 +75,12 @@ std::map<QString, QByteArray> Snapshot(const QString& folder) {
 }
 
 QString BatchCommand::Plain(const QString& name, QSize size, QColor colour) const {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    image.save(Path(name));
+    test::Plain(size.width(), size.height(), colour.rgb()).save(Path(name));
     return Path(name);
 }
 
 QString BatchCommand::KeyPicture(const QString& name) const {
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(QColor(0, 0, 255));
+    QImage image = test::Plain(4, 3, qRgb(0, 0, 255));
     image.setPixel(1, 0, qRgb(255, 0, 0));
     image.setPixel(3, 2, qRgb(0, 200, 0));
     image.save(Path(name));
@@ -89,8 +88,7 @@ QString BatchCommand::KeyPicture(const QString& name) const {
 }
 
 QString BatchCommand::Write(const QString& name, const QByteArray& bytes) const {
-    QFile file(Path(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? Path(name) : QString();
+    return test::WriteFile(Path(name), bytes) ? Path(name) : QString();
 }
 
 QString BatchCommand::Damaged(const QString& name) const {
