@@ -4,9 +4,9 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>

@@ -195,21 +195,6 @@ class InteractionTest : public QObject {
         QCOMPARE(w.dialogs.messages.size(), size_t{2});
     }
 
-    void handlerBetweenTwoSamplesChangesTheSamplesStillToCome() {
-        test::Window w(test::Plain(20, 5, qRgb(50, 60, 70)));
-        w.Select({2, 1, 3, 0});  // one row of four samples
-        // Between sample 2 and sample 3 the reference colour becomes the picture's colour.
-        test::YieldProbe probe(3, [&] {
-            w.Field("r_txt")->SetText("50");
-            w.Field("g_txt")->SetText("60");
-            w.Field("b_txt")->SetText("70");
-        });
-        w->pic_transfer_Click();
-        const QRgb grey = qRgb(50, 60, 70);
-        QCOMPARE((QList<QRgb>{w.OutPixel(0, 0), w.OutPixel(1, 0), w.OutPixel(2, 0), w.OutPixel(3, 0)}),
-                 (QList<QRgb>{grey, grey, kBlack, kBlack}));
-    }
-
     void secondTransferDuringAWalkRunsInsideIt() {
         test::Window w(test::Plain(100, 10, qRgb(90, 90, 90)));
         w.Select({0, 0, 40, 0});  // 41 samples in a row
