@@ -111,6 +111,8 @@ TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
         ASSERT_EQ(result.status, 0) << output.toStdString() << ": " << result.errors.toStdString();
         EXPECT_EQ(written.isEmpty() ? result.output : Contents(written), reference) << output.toStdString();
     }
+    // Nothing is left beside them (a replacement is written aside first and renamed).
+    EXPECT_EQ(Snapshot(dir.path()).size(), 8u) << "the picture, five names, a folder and its two files";
     // A replaced file keeps its permission bits, and a link stays a link.
     struct stat info {};
     EXPECT_TRUE(::stat(Path("own.bmp").toUtf8(), &info) == 0 && (info.st_mode & 07777) == 0640);

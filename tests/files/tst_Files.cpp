@@ -142,7 +142,7 @@ class FilesTest : public QObject {
             QCOMPARE(w.dialogs.Texts(),
                      QStringList{U("Размеры выделенной области:  20: 10")});  // nothing more
             const QByteArray saved = test::ReadFile(Path(name));
-            QVERIFY2(saved.startsWith("BM"), name);
+            QVERIFY2(saved.startsWith("BM") && saved[28] == 24, name);  // 24 bits a pixel
             const QImage image = QImage::fromData(saved, "BMP");
             QCOMPARE(image.size(), QSize(21, 11));
             QCOMPARE(image.pixel(0, 0), test::Pattern(64, 48).pixel(5, 4));

@@ -7,9 +7,7 @@
 #include <cerrno>
 
 #include "platform/BitmapWriter.h"
-#include "platform/PictureLoader.h"
 #include "tests/platform/PictureFiles.h"
-#include "tests/support/TestFiles.h"
 
 namespace glimmet {
 namespace {
@@ -17,25 +15,6 @@ namespace {
 // Four colours in rows that differ.
 QImage Sample() {
     return QImage(test::PicturePath("expect-grid.png")).convertToFormat(QImage::Format_RGB32);
-}
-
-// The file replaces an older one and reads back as it was; no temporary file is left beside it.
-TEST(BitmapWriter, WritesTheFormatAskedForWhateverTheExtension) {
-    QTemporaryDir dir;
-    for (const QString name : {"out.bmp", "out.jpg", "out", "out.png"}) {
-        for (const auto& [format, start] : {std::pair{BitmapFormat::Bmp, QByteArray("BM")},
-                                            std::pair{BitmapFormat::Png, QByteArray("\x89PNG")}}) {
-            const QString path = dir.filePath(name);
-            ASSERT_TRUE(test::WriteFile(path, "an older file that is replaced without a question"));
-            const SaveResult saved = SaveBitmap(Sample(), path.toStdString(), format);
-            ASSERT_TRUE(saved.saved) << saved.systemError;
-            const QByteArray bytes = test::ReadFile(path);
-            EXPECT_TRUE(bytes.startsWith(start));
-            EXPECT_TRUE(format != BitmapFormat::Bmp || bytes[28] == 24) << "bits per pixel";
-            EXPECT_EQ(LoadPictureFile(path).image, Sample());
-        }
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
 // Nothing is left where the file could not be written, and the system's reason is kept.
