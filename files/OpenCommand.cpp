@@ -34,20 +34,19 @@ void OpenCommand::Run() {
     OpenFile(cdiag_.FileName);
 }
 
-bool OpenCommand::OpenFile(const QString& path) {
+void OpenCommand::OpenFile(const QString& path) {
     filePath_ = path.toStdString();
-    if (path.isEmpty()) return false;
+    if (path.isEmpty()) return;
     // A large picture takes a while to read: the window goes on painting meanwhile.
     PictureLoad load;
     BusyWork::Run([&load, &path] { load = LoadPictureFile(path); });
     if (load.error != PictureLoadError::None) {
         dialogs_.MsgBox(FileFailure(t::kOpenFailed, path, Why(load)), MessageButtons::Ok,
                         MessageIcon::Critical, QtText(message_texts::kAppTitle));
-        return false;
+        return;
     }
     source_.SetPicture(load.image);
     picturePath_ = filePath_;
-    return true;
 }
 
 }  // namespace glimmet

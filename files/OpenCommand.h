@@ -22,9 +22,9 @@ class OpenCommand {
 
     // open_Click: the open dialog, then OpenFile with its name (also an empty one, after a cancel).
     void Run();
-    // FilePath becomes `path`; a non-empty path is loaded. Also what a file dropped
-    // onto the window does. Returns true when a picture was loaded.
-    bool OpenFile(const QString& path);
+    // FilePath becomes `path`; a non-empty path is loaded, or its failure told. Also what a file
+    // dropped onto the window does.
+    void OpenFile(const QString& path);
 
   private:
     FileDialogSettings& cdiag_;

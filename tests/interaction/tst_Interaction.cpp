@@ -101,7 +101,8 @@ class InteractionTest : public QObject {
         QCOMPARE(w.Source()->Selection().Width, 100.0f);
         w->Form_KeyPress(13);  // more dialogs while the drag has the mouse again
         w->open_Click();
-        QCOMPARE(grabbers, (QList<QWidget*>{nullptr, nullptr, nullptr}));
+        w->save_Click();
+        QCOMPARE(grabbers, QList<QWidget*>(5, nullptr));
         QTest::mouseRelease(window, Qt::LeftButton, {}, at(150, 100));
         QTest::mouseMove(window, at(170, 110));  // the drag is over
         QCOMPARE(w.Source()->Selection().Width, 100.0f);
@@ -241,12 +242,13 @@ class InteractionTest : public QObject {
             {{40000, 0, 5, 5}, "1", 1, 1, interaction_texts::kBoundsOverflow},
             {{0, 0, 333, 47}, "100", 1, 1, interaction_texts::kOutputTooLarge},
             {{0, 0, 5, 5}, "1", 0, 1, interaction_texts::kWalkZeroStep},
+            {{0, 0, 2, 0}, "1", 20000, kFillCircles, interaction_texts::kWalkCoordinateOverflow},
             {{0, 0, 5, 5}, "1", 1, kFillPage, interaction_texts::kNoPageFile},
         };
         for (const auto& [selection, zoom, step, fill, message] : cases) {
             test::Window w(test::Plain(20, 20, qRgb(1, 1, 1)));
             w.Out()->SetAutoRedraw(true);
-            w->State().render.Xst = int16_t(step);
+            w->State().render.Xst = w->State().render.Yst = int16_t(step);
             w->State().render.FillMode = int16_t(fill);
             w.Transfer(selection, zoom);
             QCOMPARE(w.dialogs.Texts().last(), QtText(message));
@@ -254,7 +256,7 @@ class InteractionTest : public QObject {
             QCOMPARE(w.Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
             QVERIFY(!w.Out()->AutoRedraw() && w->isVisible());
             // The window still transfers.
-            w->State().render.Xst = 1;
+            w->State().render.Xst = w->State().render.Yst = 1;
             w->State().render.FillMode = 1;
             w.Transfer({0, 0, 3, 3});
             QCOMPARE(w.Panel(1), U("Готово"));
