@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # How many faults the tests catch: runs a fixed sample of mutants of one folder's code against its
 # tests, in a clone of the committed tree (the tool writes into the files it mutates).
-#   mutation.sh render|params|batch|picture|window [OUT_DIR]
+#   mutation.sh render|params|batch|picture|widgets|window [OUT_DIR]
 # MUTATE names the mutation tool (mutate.py); results go to OUT_DIR/<folder>.jsonl (default
 # /tmp/glimmet-mutation), and a second call resumes where the first stopped. Samples: render 130,
-# params 100, batch 120, picture 50, window 50 mutants, seed 1, so that runs on different commits compare.
+# params 100, batch 120, picture 50, widgets 50, window 50 mutants, seed 1, so that runs on different commits compare.
 # Every test function of the executables in `split` is registered as a test of its own, so that the
 # report's kills per test name functions, not whole executables.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 split=""
-folder=${1:?usage: mutation.sh render|params|batch|picture|window [OUT_DIR]}
+folder=${1:?usage: mutation.sh render|params|batch|picture|widgets|window [OUT_DIR]}
 out=${2:-/tmp/glimmet-mutation}
 mutate=${MUTATE:-$root/../shared/tools/mutate/mutate.py}
 src="$out/src-$folder"
@@ -43,6 +43,14 @@ case "$folder" in
                build/tests/fuzz/fuzz_replay_picture_load build/batch/glimmet-batch"
     files=$(printf 'platform/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
             RasterCanvas BitmapWriter GlyphCache CircleStamps ImagePixelSource OpaqueOnBlack)
+    sample=50 ;;
+  widgets)
+    targets="tst_interaction tst_files tst_window glimmet-batch"
+    tests='::'
+    split="tests/interaction/tst_interaction tests/files/tst_files tests/window/tst_window"
+    artifacts="build/tests/interaction/tst_interaction build/tests/files/tst_files build/tests/window/tst_window"
+    files=$(printf 'platform/%s.cpp ' BusyWork ChangeField FrameBox ImageBox PictureBox QtDialogService \
+            SourcePictureBox StatusPanel StatusPanels SunkenBorder SystemReason TwipPlacement)
     sample=50 ;;
   window)
     targets="tst_interaction tst_files tst_window tst_window_layout tst_resources glimmet-batch"

@@ -219,6 +219,17 @@ class InteractionTest : public QObject {
         QCOMPARE(w.Panel(1), U("Готово"));
     }
 
+    // A window resized during a walk lays the output box out anew, which drops what was drawn on the
+    // screen so far; the walk goes on drawing into the box's new image, never into the one it replaced.
+    void resizeDuringAWalkDrawsIntoTheNewOutput() {
+        test::Window w(test::Plain(100, 10, qRgb(90, 90, 90)));
+        w.Select({0, 0, 40, 0});
+        test::YieldProbe probe(10, [&] { w->SetTwipsSize(9000, 6000); });
+        w->pic_transfer_Click();
+        QVERIFY(w.Out()->InnerSize().width() > 41);
+        QCOMPARE((QList<QRgb>{w.OutPixel(8, 0), w.OutPixel(40, 0)}), (QList<QRgb>{kBlack, qRgb(90, 90, 90)}));
+    }
+
     void exitDuringAWalkEndsTheProgramAtRest() {
         test::Window w(test::Plain(20, 5, qRgb(40, 40, 40)));
         w.Select({0, 0, 9, 0});

@@ -247,9 +247,12 @@ class WindowTest : public QObject {
             for (const QPoint& p : points) values << source.GetPixel(p.x(), p.y());
             return values;
         };
-        QCOMPARE(pixels({{2, 2}, {3, 2}, {4, 4}}), (QList<int>{0x6699CC, 0x996633, 0x996633}));
+        QCOMPARE(pixels({{2, 2}, {3, 2}, {4, 4}, {7, 5}, {7, 3}}),
+                 (QList<int>{0x6699CC, 0x996633, 0x996633, 0x6699CC, 0x6699CC}));
         source.SetSelection({6, 0, 6, 3});  // past the picture black inverts
         QCOMPARE(pixels({{2, 2}, {10, 0}, {11, 0}}), (QList<int>{0x996633, 0xFFFFFF, 0}));
+        source.SetSelection({-3, -2, 30, 20});  // every edge outside the box: nothing drawn
+        QCOMPARE(pixels({{17, 0}, {6, 1}, {0, 0}}), (QList<int>{0, 0x996633, 0x996633}));
     }
 };
 
