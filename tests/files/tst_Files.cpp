@@ -88,7 +88,8 @@ class FilesTest : public QObject {
         qToLittleEndian<qint32>(30000, huge.data() + 22);
         const QString cut = U("файл обрывается после %1 из %2 байт данных точек");
         QTest::newRow("missing") << QByteArray() << QStringList{QtText(files_texts::kCannotRead)};
-        QTest::newRow("no picture") << QByteArray("only words") << QStringList();
+        QTest::newRow("no picture") << QByteArray("only words")
+                                    << QStringList{QtText(files_texts::kNotAPicture)};
         QTest::newRow("cut") << bmp.left(bmp.size() / 2)
                              << QStringList{QtText(files_texts::kDamaged),
                                             cut.arg(bmp.size() / 2 - 54).arg(bmp.size() - 54)};
@@ -151,6 +152,7 @@ class FilesTest : public QObject {
             // Cleared and given the whole output area again.
             QCOMPARE(w->Placement().Rect(w.Out()).Width, width);
             QCOMPARE(w.OutPixel(0, 0), test::kBlack);
+            QVERIFY(!w.Out()->AutoRedraw());
         }
         // Saving over an existing file replaces it; a cancel stops after the rendering, which stays.
         w.Select({0, 0, 3, 2});
@@ -184,6 +186,9 @@ class FilesTest : public QObject {
             // The size message, then the question when the file is in use.
             QCOMPARE(w.dialogs.messages.size(), size_t{asked ? 2u : 1u});
             if (asked) QCOMPARE(w.dialogs.messages[1].buttons, MessageButtons::YesNoDefaultNo);
+            const auto label = std::string_view(name) == "page.htm" ? files_texts::kReplacesPage
+                                                                    : files_texts::kReplacesPicture;
+            QVERIFY(!asked || w.dialogs.messages[1].text.startsWith(QtText(label)));
             QCOMPARE(test::ReadFile(Path(name)) == before, asked && answer == MessageAnswer::No);
         }
         QCOMPARE(QImage::fromData(test::ReadFile(Path("source.bmp")), "BMP").size(), QSize(5, 3));
@@ -198,6 +203,8 @@ class FilesTest : public QObject {
         QCOMPARE(w.dialogs.messages.size(), size_t{2});
         CheckFailure(w.dialogs.messages[1], files_texts::kSaveFailed, target);
         QVERIFY(w.dialogs.messages[1].text.contains(QtText(files_texts::kNothingSaved)));
+        QVERIFY(
+            !w.dialogs.messages[1].text.contains(QtText(files_texts::kNotEncoded)));  // the system's reason
         QCOMPARE(w.Out()->InnerSize(), QSize(21, 11));  // the rendering stays for another try
         // A failed transfer: the size, then the failure; no dialog after it.
         w.dialogs.messages.clear();
