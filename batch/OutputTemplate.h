@@ -13,7 +13,7 @@ class OutputTemplate {
 
     // Why the template cannot be used (a % followed by anything else), or "".
     std::string Problem() const;
-    // The output file's name for the picture file `picture`.
+    // The output file's name for the picture file `picture`; only for a template without a Problem().
     std::string For(const std::string& picture) const;
 
   private:

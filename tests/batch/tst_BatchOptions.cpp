@@ -44,7 +44,7 @@ TEST(BatchOptions, ReadsEveryOptionAndItsDefaults) {
 TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowed) {
     const std::pair<const char*, const char*> cases[] = {
         {"-q", "PICTURE is missing"},
-        {"-o out/%x.bmp p", "-o: %x is not one of %n, %f, %d, %%"},
+        {"-o %x/out.bmp p", "-o: %x is not one of %n, %f, %d, %%"},
         {"--html page% p", "--html: a % ends the name"},
         {"-j 0 p", "--jobs: expected a whole number 1..1024"},
         {"--report-limit -1 p", "--report-limit"},
