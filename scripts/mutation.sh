@@ -37,7 +37,7 @@ case "$folder" in
     files=$(cd "$root" && git ls-files 'batch/*.cpp' | tr '\n' ' ')
     sample=120 ;;
   picture)
-    gtests="tests/platform/tst_platform_drawing tests/batch/tst_batch_pictures"
+    gtests="tests/platform/tst_platform_drawing tests/batch/tst_batch_command"
     programs="$gtests tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch"
     tests='::|^fuzz_replay_picture_load$'
     files=$(printf 'platform/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \

@@ -7,9 +7,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-
-#include "tests/support/TestFiles.h"
-
 namespace glimmet::test {
 
 Result Batch(const QStringList& arguments, const Launch& launch) {
@@ -28,11 +25,6 @@ Result Batch(const QStringList& arguments, const Launch& launch) {
     }
     QProcess process;
     process.setWorkingDirectory(launch.folder);
-    if (launch.mallocFill != 0) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("MALLOC_PERTURB_", QString::number(launch.mallocFill));
-        process.setProcessEnvironment(environment);
-    }
     if (!launch.inputFile.isEmpty()) process.setStandardInputFile(launch.inputFile);
     if (!launch.outputFile.isEmpty()) process.setStandardOutputFile(launch.outputFile);
     process.start(program, line);
@@ -55,11 +47,6 @@ void ExpectRuns(std::initializer_list<Run> runs, const QString& folder) {
     }
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 std::map<QString, QByteArray> Snapshot(const QString& folder) {
     std::map<QString, QByteArray> entries;
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -69,7 +56,7 @@ std::map<QString, QByteArray> Snapshot(const QString& folder) {
         entries[QDir(folder).relativeFilePath(info.filePath())] =
             info.isSymLink() ? ("-> " + info.symLinkTarget()).toUtf8()
             : info.isDir()   ? QByteArray("folder")
-                             : Contents(info.filePath());
+                             : ReadFile(info.filePath());
     }
     return entries;
 }
@@ -92,7 +79,7 @@ QString BatchCommand::Write(const QString& name, const QByteArray& bytes) const 
 }
 
 QString BatchCommand::Damaged(const QString& name) const {
-    return Write(name, Contents(KeyPicture(name)).left(70));
+    return Write(name, ReadFile(KeyPicture(name)).left(70));
 }
 
 }  // namespace glimmet::test

@@ -10,6 +10,8 @@
 #include <initializer_list>
 #include <map>
 
+#include "tests/support/TestFiles.h"
+
 // Runs the real batch command as a script would, for the tests of tests/batch.
 namespace glimmet::test {
 
@@ -19,14 +21,12 @@ struct Result {
     QByteArray output;
 };
 
-// How to start the command: under a file-size or address-space limit (in KiB, 0 for none); with
-// glibc filling the memory it hands out with a byte (MALLOC_PERTURB_, 0 for none); when the tests run
-// as root, as an unprivileged user so that a folder's permissions hold; in a folder; with an input,
-// given as bytes or as a file to read; with standard output into a file instead of `output`.
+// How to start the command: under a file-size or address-space limit (in KiB, 0 for none); when the
+// tests run as root, as an unprivileged user so that a folder's permissions hold; in a folder; with
+// an input, given as bytes or as a file to read; with standard output into a file instead of `output`.
 struct Launch {
     int fileKiB = 0;
     int memoryKiB = 0;
-    int mallocFill = 0;
     bool unprivileged = false;
     QString folder = {};
     QByteArray input = {};
@@ -48,8 +48,6 @@ struct Run {
 };
 // Runs each in `folder` (unless its launch names another), expecting what it says and `folder` unchanged.
 void ExpectRuns(std::initializer_list<Run> runs, const QString& folder);
-
-QByteArray Contents(const QString& path);
 
 // Every entry under `folder`, by its name relative to it, with its content or a link's target.
 std::map<QString, QByteArray> Snapshot(const QString& folder);

@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -52,31 +51,6 @@ class FilesTest : public QObject {
   private slots:
     void init() { dir_.emplace(); }
 
-    void openReadsEveryFormat() {
-        test::Window w;
-        const ShapeRect before = w.Source()->Selection();
-        for (const char* format : {"BMP", "JPEG", "PNG"}) {
-            const QString path = OpenPattern(w, format, format);
-            QCOMPARE(w.Source()->Picture().size(), QSize(64, 48));
-            QCOMPARE(w->State().FilePath, path.toStdString());
-        }
-        // The lossless ones arrive exactly. While the file is read the window shows the busy cursor
-        // and goes on handling its events.
-        Qt::CursorShape whileReading = Qt::ArrowCursor;
-        const test::YieldProbe probe(1, [&whileReading] {
-            if (const QCursor* cursor = QGuiApplication::overrideCursor()) whileReading = cursor->shape();
-        });
-        OpenPattern(w, "exact.png", "PNG");
-        QCOMPARE(whileReading, Qt::WaitCursor);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        QCOMPARE(w.Source()->Selection().Left, before.Left);
-        QCOMPARE(w.Panel(1), U("Жду ваших дейстивий."));
-        // A cancel loads nothing and says nothing, but empties FilePath.
-        w.Open(QString());
-        QCOMPARE(w.Source()->Picture(), test::Pattern(64, 48));
-        QVERIFY(w->State().FilePath.empty() && w.dialogs.messages.empty());
-    }
-
     void openRefusesWhatItCannotRead_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("parts");  // besides the file's path; none: the system's reason
@@ -111,25 +85,6 @@ class FilesTest : public QObject {
                  qPrintable(m.text));
         for (const QString& part : parts) QVERIFY2(m.text.contains(part), qPrintable(m.text));
         QCOMPARE(w.Source()->Picture(), test::Pattern(64, 48));
-    }
-
-    void droppedFileOpens() {
-        test::Window w;
-        QVERIFY(test::Pattern(30, 20).save(Path("dropped.png"), "PNG"));
-        QMimeData file, text;
-        file.setUrls({QUrl::fromLocalFile(Path("dropped.png"))});
-        text.setText(QStringLiteral("not a file"));
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&w.mf, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&w.mf, &drop);
-        QCOMPARE(w.Source()->Picture(), test::Pattern(30, 20));
-        QCOMPARE(w->State().FilePath, Path("dropped.png").toStdString());
-        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-        refused.setAccepted(false);
-        QCoreApplication::sendEvent(&w.mf, &refused);
-        QVERIFY(!refused.isAccepted());
     }
 
     void saveWritesABitmapWhateverTheName() {

@@ -196,29 +196,6 @@ class InteractionTest : public QObject {
         QCOMPARE(w.dialogs.messages.size(), size_t{2});
     }
 
-    void secondTransferDuringAWalkRunsInsideIt() {
-        test::Window w(test::Plain(100, 10, qRgb(90, 90, 90)));
-        w.Select({0, 0, 40, 0});  // 41 samples in a row
-        test::YieldProbe probe(10, [&] {
-            // Bigger output, then Enter: the second transfer clears and resizes out_pic and runs to its end.
-            w.Field("txt_zoom")->SetText("3");
-            w.Select({0, 0, 60, 2});
-            w->Form_KeyPress(13);
-        });
-        w->pic_transfer_Click();
-        const QString size = QtText(interaction_texts::kSizeMessage);
-        QCOMPARE(w.dialogs.Texts(), (QStringList{size + " 40: 0", size + " 60: 2"}));
-        // The output keeps the inner transfer's size; the outer one went on drawing into it at the
-        // zoom of the moment, reading row 0 with the dotted outline the inner one restored over it.
-        QCOMPARE(w.Out()->InnerSize(), QSize(181, 7));
-        QCOMPARE(w.OutPixel(180, 6), qRgb(90, 90, 90));     // inner: (60, 2) at zoom 3
-        QCOMPARE(w.OutPixel(117, 0), qRgb(90, 90, 90));     // (39, 0) at zoom 3
-        QCOMPARE(w.OutPixel(120, 0), qRgb(165, 165, 165));  // (40, 0), under the outline
-        QCOMPARE(w.Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
-        QVERIFY(!w.Out()->AutoRedraw());
-        QCOMPARE(w.Panel(1), U("Готово"));
-    }
-
     // A window resized during a walk lays the output box out anew, which drops what was drawn on the
     // screen so far; the walk goes on drawing into the box's new image, never into the one it replaced.
     void resizeDuringAWalkDrawsIntoTheNewOutput() {

@@ -86,17 +86,6 @@ TEST(RasterCanvas, PointsAndBoxesCoverTheirPixels) {
               PixelSet{});
 }
 
-// Only the low 24 bits count: the complement that the invert comparison makes draws its colour.
-TEST(RasterCanvas, MarksUseTheLowBytesOfTheEngineColour) {
-    QImage image = Plain(12, 12, kBlack);
-    RasterCanvas canvas(&image, Glyphs());
-    canvas.Point(1, 1, 0xFFEDCBA9u);
-    canvas.Circle(6, 6, 3, 0xFFEDCBA9u);
-    canvas.Box(0, 11, 11, 11, 0xFFEDCBA9u);
-    for (const auto& [x, y] : {std::pair{1, 1}, std::pair{6, 3}, std::pair{5, 11}})
-        EXPECT_EQ(image.pixel(x, y), 0xFFA9CBEDu) << x << "," << y;
-}
-
 TEST(RasterCanvas, CirclesAreSymmetricOutlinesOfTheirRadius) {
     constexpr int kCentre = 10;
     for (const int32_t radius : {0, 1, 3, 7, -3}) {

@@ -34,24 +34,6 @@ TEST(WindowImages, SizeFormatAndSamePixelsOnEveryCall) {
         EXPECT_EQ(W::TransferButtonFace(pressed).pixel(124, 24), ImagePalette::kLightOrange);
 }
 
-TEST(WindowImages, StartupPictureIsGreyWithTheFrameInsideTheSelection) {
-    const QImage picture = WindowImages::StartupPicture();
-    const QRect frame = QRect(34, 76, 333, 47).adjusted(3, 3, -3, -3);
-    bool grey = true;
-    int litOutsideFrame = 0, litInsideFrame = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const QRgb p = picture.pixel(x, y);
-            grey = grey && qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
-            (frame.adjusted(1, 1, -1, -1).contains(x, y) ? litInsideFrame : litOutsideFrame) += qRed(p) != 0;
-        }
-    EXPECT_TRUE(grey);
-    EXPECT_EQ(litOutsideFrame, 2 * (frame.width() + frame.height()) - 4);  // the frame line only
-    EXPECT_GT(litInsideFrame, 0);                                          // the prompt
-    EXPECT_EQ(picture.pixel(frame.topLeft()), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(frame.bottomRight()), qRgb(255, 255, 255));
-}
-
 }  // namespace
 }  // namespace glimmet
 

@@ -100,14 +100,6 @@ class WindowTest : public QObject {
             QCOMPARE(shot.pixelColor(x, left.center().y()), colours::kWindow);
     }
 
-    void restoredWindowIsLaidOutAgain() {
-        test::Window w;
-        w->showMinimized();
-        w->SetTwipsSize(9000, 6000);  // left alone while minimised
-        w->showNormal();
-        QVERIFY(!w.Find("action")->isVisible());
-    }
-
     void narrowWindowShrinksTheStatusPanelsFirstOneFirst() {
         test::Window w;
         w.Field("txt_fill")->SetText(U("очень длинный текст заполнения"));
@@ -204,27 +196,6 @@ class WindowTest : public QObject {
         QTest::keyClick(xstep, Qt::Key_Return);
         QCOMPARE(w.dialogs.messages.size(), size_t{1});
         QCOMPARE(w.Panel(1), U("Готово"));
-    }
-
-    void fieldEditsByHand() {
-        test::Window w;
-        // The rules are tested headless; here each field's handler runs them into the window's state.
-        const RenderState& r = w->State().render;
-        w.Field("r_txt")->SetText("7");
-        const QStringList names{"txt_xstep", "txt_ystep", "txt_zoom", "r_txt", "g_txt", "b_txt"};
-        const QStringList typed{"0", "1 2", "1a2", "256", "128", "2.5"};
-        QStringList shown;
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            w.Field(qPrintable(names[i]))->SetText(typed[i]);
-            shown << w.Field(qPrintable(names[i]))->text();
-        }
-        QCOMPARE(shown, (QStringList{"1", "1 2", "1", "256", "128", "2.5"}));
-        QCOMPARE((QList<int>{r.Xst, r.Yst, r.ZOOM, w->State().ColRed, r.col}),
-                 (QList<int>{1, 12, 1, 7, RGB(7, 128, 2)}));
-        // Writing the text already shown still runs the handler.
-        w->State().render.Xst = 9;
-        w.Field("txt_xstep")->SetText("1");
-        QCOMPARE(r.Xst, 1);
     }
 
     // The boxes' own rules that the window's scenarios do not reach.
