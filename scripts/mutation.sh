@@ -33,7 +33,7 @@ case "$folder" in
   batch)
     gtests="tests/batch/tst_batch_command"
     programs="tests/batch/tst_batch_options $gtests batch/glimmet-batch"
-    tests='^(BatchOptions|OutputTemplate)|::'
+    tests='^(BatchOptions|OutputTemplate|PageRollback)|::'
     files=$(cd "$root" && git ls-files 'batch/*.cpp' | tr '\n' ' ')
     sample=120 ;;
   picture)
