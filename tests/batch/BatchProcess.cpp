@@ -4,9 +4,9 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
+
 namespace glimmet::test {
 
 Result Batch(const QStringList& arguments, const Launch& launch) {
