@@ -3,13 +3,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "batch/BatchTexts.h"
 
 namespace glimmet {
 
-BatchProgress::BatchProgress(size_t pictures, bool show)
-    : pictures_(std::max<size_t>(1, pictures)), show_(show), lastDraw_(std::chrono::steady_clock::now()) {}
+BatchProgress::BatchProgress(size_t pictures, bool show, Clock now, std::FILE* out)
+    : pictures_(std::max<size_t>(1, pictures)),
+      show_(show),
+      now_(std::move(now)),
+      out_(out),
+      lastDraw_(now_()) {}
 
 void BatchProgress::Walking(size_t index, int64_t checked, int64_t expected) {
     if (!show_) return;
@@ -28,7 +33,7 @@ void BatchProgress::Done(size_t index, int64_t visited) {
 }
 
 void BatchProgress::DrawIfDue() {
-    const auto now = std::chrono::steady_clock::now();
+    const auto now = now_();
     if (now - lastDraw_ < std::chrono::milliseconds(100)) return;
     lastDraw_ = now;
     double share = static_cast<double>(done_);
@@ -41,23 +46,23 @@ void BatchProgress::DrawIfDue() {
     constexpr int kWidth = 40;
     std::string bar(static_cast<size_t>(share * kWidth), '#');
     bar.resize(kWidth, '.');
-    std::fprintf(stderr, "\r[%s] %3d%%  %zu/%zu pictures, %lld samples\033[K", bar.c_str(),
+    std::fprintf(out_, "\r[%s] %3d%%  %zu/%zu pictures, %lld samples\033[K", bar.c_str(),
                  static_cast<int>(share * 100), done_, pictures_, static_cast<long long>(samples));
-    std::fflush(stderr);
+    std::fflush(out_);
     drawn_ = true;
 }
 
 void BatchProgress::Say(const std::string& message) {
     const std::lock_guard lock(mutex_);
-    if (drawn_) std::fputs("\r\033[K", stderr);
+    if (drawn_) std::fputs("\r\033[K", out_);
     drawn_ = false;
-    std::fprintf(stderr, "%s: %s\n", batch_texts::kProgram.data(), message.c_str());
+    std::fprintf(out_, "%s: %s\n", batch_texts::kProgram.data(), message.c_str());
 }
 
 void BatchProgress::End() {
     if (!show_) return;
     const std::lock_guard lock(mutex_);
-    if (drawn_) std::fputs("\r\033[K", stderr);
+    if (drawn_) std::fputs("\r\033[K", out_);
     drawn_ = false;
 }
 

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, testing and running need, plus any named on the
 # command line, but only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libjpeg62-turbo-dev libgif-dev valgrind
           fonts-dejavu-core fonts-liberation qt6-translations-l10n clang-format clang-tidy git "$@")
 missing=()

@@ -187,17 +187,19 @@ void MF::Form_Resize() {
 }
 
 void MF::Form_KeyPress(int16_t KeyAscii) {
+    // The typed character: Enter, or a capital Q, W or E (a small letter is no preset).
+    enum : int16_t { kEnter = 13, kPresetQ = 'Q', kPresetW = 'W', kPresetE = 'E' };
     switch (KeyAscii) {
-        case 13:
+        case kEnter:
             pic_transfer_Click();
             break;
-        case 81:
+        case kPresetQ:
             p111_Click();
             break;
-        case 87:
+        case kPresetW:
             p222_Click();
             break;
-        case 69:
+        case kPresetE:
             p333_Click();
             break;
         default:

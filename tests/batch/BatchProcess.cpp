@@ -30,7 +30,13 @@ Result Batch(const QStringList& arguments, const Launch& launch) {
     process.start(program, line);
     if (launch.inputFile.isEmpty()) process.write(launch.input);
     process.closeWriteChannel();
-    process.waitForFinished(60000);
+    // A run that hangs is a failure, never a result read from a half-finished process.
+    if (!process.waitForFinished(60000)) {
+        ADD_FAILURE() << "glimmet-batch did not finish within a minute: " << line.join(' ').toStdString();
+        process.kill();
+        process.waitForFinished();
+        return {-2, QString::fromUtf8(process.readAllStandardError()), process.readAllStandardOutput()};
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardError()), process.readAllStandardOutput()};
 }
