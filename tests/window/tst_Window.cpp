@@ -1,6 +1,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/FrameBox.h"
 #include "platform/ImageBox.h"
 #include "platform/StatusPanel.h"
 #include "resources/StripLayout.h"
@@ -35,9 +36,37 @@ class WindowTest : public QObject {
         const ShapeRect sel = w.Source()->Selection();
         QCOMPARE(QRectF(sel.Left, sel.Top, sel.Width, sel.Height), QRectF(34, 76, 333, 47));
         QVERIFY(!w.Out()->AutoRedraw());
-        // The menu: three Russian menus; Ctrl+H, not yet pressed anywhere else, names the export.
-        QCOMPARE(w->menuBar()->actions().size(), 3);
-        QCOMPARE(w->menuBar()->actions()[0]->text(), U("Файл"));
+        // Every caption and key the window shows, as the user reads them.
+        QCOMPARE(w.Find<FrameBox>("action")->Caption(), U("Действия"));
+        QStringList bar;
+        for (const QAction* a : w->menuBar()->actions()) bar << a->text();
+        QCOMPARE(bar, (QStringList{U("Файл"), U("Заполнение"), U("Параметры")}));
+        QCOMPARE(w.Find<QMenu>("method")->title(), U("Тип выборки цвета"));
+        const std::tuple<const char*, const char*, const char*> items[] = {
+            {"open", "Открыть", "Ctrl+O"},
+            {"save", "Сохранить", "Ctrl+S"},
+            {"ex_HTML", "Экспорт в HTML", "Ctrl+H"},
+            {"exit", "Выход", "Ctrl+X"},
+            {"fill_as_point", "Точками", "F2"},
+            {"fill_as_circle", "Кругами", "F3"},
+            {"fill_as_rect", "Квадратами", "F4"},
+            {"fill_as_text", "Текстом", "F5"},
+            {"method_equal", "Равно", "Ctrl+F1"},
+            {"method_notequal", "Не равно", "Ctrl+F2"},
+            {"method_greater", "Больше", "Ctrl+F3"},
+            {"method_lesser", "Меньше", "Ctrl+F4"},
+            {"method_invert", "Обратить", "Ctrl+F5"},
+            {"p111", "1x1x1\tQ", ""},
+            {"p222", "2x2x2\tW", ""},
+            {"p333", "3x3x3\tE", ""},
+        };
+        for (const auto& [name, text, key] : items) {
+            const QAction* item = w.Find<QAction>(name);
+            QCOMPARE(item->text(), U(text));
+            QCOMPARE(item->shortcut(), QKeySequence(QString::fromLatin1(key)));
+            QCOMPARE(item->isChecked(), name == std::string_view("fill_as_point") ||
+                                            name == std::string_view("method_notequal"));
+        }
         QStringList shapes;  // each menu's items (x) and separators (-)
         for (const char* menu : {"file", "fill_as", "method"}) {
             QString shape;
@@ -46,8 +75,6 @@ class WindowTest : public QObject {
             shapes << shape;
         }
         QCOMPARE(shapes, (QStringList{"xx-x-x", "xxx-x-x", "xxxx-x"}));
-        QCOMPARE(w.Find<QAction>("ex_HTML")->shortcut(), QKeySequence("Ctrl+H"));
-        QCOMPARE(w.Find<QAction>("ex_HTML")->text(), U("Экспорт в HTML"));
         // Tab order from out_pic on.
         QStringList order;
         QWidget* widget = w.Find("out_pic");
