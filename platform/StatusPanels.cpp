@@ -12,6 +12,8 @@ namespace {
 constexpr int kModeWidth = 200;
 constexpr int kMethodWidth = 110;
 constexpr int kSpacing = 2;
+// Panel 1 tells progress and "done": it keeps room for this many characters while any is left.
+constexpr int kInfoCharacters = 8;
 }  // namespace
 
 StatusPanels::StatusPanels(QWidget* parent, const std::array<const char*, 3>& keys) : QStatusBar(parent) {
@@ -49,11 +51,16 @@ void StatusPanels::changeEvent(QEvent* event) {
 }
 
 void StatusPanels::Arrange() {
-    int rest = std::max(0, row_->width() - 2 * kSpacing);
-    const int method = std::min(rest, kMethodWidth);
-    rest -= method;
-    const int mode = std::min(rest, kModeWidth);
-    const int info = rest - mode;
+    const int rest = std::max(0, row_->width() - 2 * kSpacing);
+    const int least = std::min(
+        rest, kInfoCharacters * panels_[0]->fontMetrics().averageCharWidth() + 2 * panels_[0]->frameWidth());
+    int mode = kModeWidth, method = kMethodWidth;
+    if (rest - least < kModeWidth + kMethodWidth) {
+        // Too narrow for all three: panel 1 keeps its few characters, the others share what is left.
+        mode = (rest - least) * kModeWidth / (kModeWidth + kMethodWidth);
+        method = rest - least - mode;
+    }
+    const int info = rest - mode - method;
     const int height = row_->height();
     panels_[0]->setGeometry(0, 0, info, height);
     panels_[1]->setGeometry(info + kSpacing, 0, mode, height);

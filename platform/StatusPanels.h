@@ -9,8 +9,9 @@ class StatusPanel;
 
 // The status bar with three text panels addressed by position 1 to 3, named after their keys ("info",
 // "mode", "met"). Panel 1 takes the width that panels 2 and 3 leave. When the window gets narrower,
-// the panels give up their width in order, the first one first: panel 1 down to nothing, then panel
-// 2, then panel 3. A text that does not fit its panel ends with "…" and shows whole as a tool tip.
+// panel 1 gives up its width first, down to a few characters, so progress and "done" stay readable;
+// then panels 2 and 3 share what is left in the ratio of their full widths. A text that does not fit
+// its panel ends with "…" and shows whole as a tool tip.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
   public:
