@@ -9,6 +9,7 @@
 
 #include "platform/MessageTexts.h"
 #include "platform/QtText.h"
+#include "platform/RussianFileColumns.h"
 
 namespace glimmet {
 
@@ -36,14 +37,17 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-void ShowFileDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
+void ShowFileDialog(QWidget* owner, FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
     FileKinds kinds;  // outlives the dialog that uses it
-    QFileDialog dialog(QApplication::activeWindow(), settings.DialogTitle, settings.InitDir,
+    QFileDialog dialog(owner, settings.DialogTitle, settings.InitDir,
                        QtDialogService::QtFilter(settings.Filter));
+    RussianFileColumns columns;
+    // dialog.setProxyModel(&columns);
     dialog.setAcceptMode(mode);
     // Qt's own dialog, not the desktop's: it honours every setting here and speaks the language of
     // the installed translation.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new RussianFileColumns(&dialog));  // after the widgets exist; the dialog owns it
     dialog.setIconProvider(&kinds);
     // No check that a file to open exists and no question before replacing one: the commands decide.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -60,12 +64,15 @@ void ShowFileDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) 
 
 }  // namespace
 
+QWidget* QtDialogService::Owner() const {
+    return owner_ != nullptr ? owner_.data() : QApplication::activeWindow();
+}
+
 MessageAnswer QtDialogService::MsgBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                                       const QString& title) {
     const bool question = buttons != MessageButtons::Ok;
     QMessageBox box(QtIcon(icon), title, text,
-                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, Owner());
     if (buttons == MessageButtons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
     if (!question) box.button(QMessageBox::Ok)->setText(QtText(message_texts::kOkButton));
     const int answer = box.exec();
@@ -74,11 +81,11 @@ MessageAnswer QtDialogService::MsgBox(const QString& text, MessageButtons button
 }
 
 void QtDialogService::ShowOpen(FileDialogSettings& settings) {
-    ShowFileDialog(settings, QFileDialog::AcceptOpen);
+    ShowFileDialog(Owner(), settings, QFileDialog::AcceptOpen);
 }
 
 void QtDialogService::ShowSave(FileDialogSettings& settings) {
-    ShowFileDialog(settings, QFileDialog::AcceptSave);
+    ShowFileDialog(Owner(), settings, QFileDialog::AcceptSave);
 }
 
 QString QtDialogService::QtFilter(const QString& filter) {

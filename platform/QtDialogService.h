@@ -1,13 +1,22 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include "platform/DialogService.h"
 
 namespace glimmet {
 
-// The dialogs on Qt: QMessageBox and QFileDialog, each modal over the active window. The only place
-// of the program where these two classes are used.
+// The dialogs on Qt: QMessageBox and QFileDialog, each modal over the owner window, or over the
+// active window while there is no owner. The only place of the program where these two classes are
+// used.
 class QtDialogService final : public DialogService {
   public:
+    // The window the dialogs belong to, centred over it even when opened right after another dialog
+    // closed (when no window is active). Set once the window exists, since the window needs the
+    // service first.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
     MessageAnswer MsgBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                          const QString& title) override;
     void ShowOpen(FileDialogSettings& settings) override;
@@ -15,6 +24,11 @@ class QtDialogService final : public DialogService {
 
     // A filter "BMP |*.bmp| JPEG |*.jpg" as Qt writes it: "BMP (*.bmp);;JPEG (*.jpg)".
     static QString QtFilter(const QString& filter);
+
+  private:
+    QWidget* Owner() const;
+
+    QPointer<QWidget> owner_;
 };
 
 }  // namespace glimmet

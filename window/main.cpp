@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
     options.metrics = glimmet::ScreenMetrics::Of(QGuiApplication::primaryScreen());
     options.programFolder = QCoreApplication::applicationDirPath();
     glimmet::MF window(dialogs, options);
+    dialogs.SetOwner(&window);
     window.show();
     // The desktop entry passes the picture the user opened with the program.
     const QStringList arguments = QCoreApplication::arguments();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtEndian>
 #include <optional>
 
@@ -260,6 +261,40 @@ class FilesTest : public QObject {
     // The real dialogs, in Russian. File dialogs: the window's title and filters, BMP added to a bare
     // name, no question before replacing and no existence check, the last name proposed, empty after
     // a cancel. Questions: Enter answers the default, No.
+    // Over the window that owns them even when no window is active, and the file list in Russian
+    // whatever the system's locale.
+    void realDialogsOverTheirOwnerInRussian() {
+        QWidget owner;
+        QtDialogService service;
+        service.SetOwner(&owner);
+        FileDialogSettings cdiag;
+        ApplyFileDialogDefaults(cdiag);
+        cdiag.InitDir = dir_->path();
+        QVERIFY(test::WriteFile(Path("sized.bmp"), QByteArray(2048, 'x')));
+        QStringList seen;
+        const auto list = [&](QWidget* modal) {
+            seen << QString::number(modal->parentWidget() == &owner);
+            const auto* view = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
+            QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) == 1);
+            const QModelIndex file = view->model()->index(0, 0, view->rootIndex());
+            seen << file.siblingAtColumn(1).data().toString() << file.siblingAtColumn(3).data().toString();
+            QMetaObject::invokeMethod(modal, "reject");
+        };
+        const auto ok = [&](QWidget* modal) {
+            seen << QString::number(modal->parentWidget() == &owner);
+            QTest::keyClick(modal, Qt::Key_Return);
+        };
+        test::ModalAnswers answers({list, ok});
+        service.ShowOpen(cdiag);
+        service.MsgBox(U("Готово"), MessageButtons::Ok, MessageIcon::None, "Glimmet");
+        QCOMPARE(seen.size(), 4);
+        QCOMPARE((QStringList{seen[0], seen[1], seen[3]}), (QStringList{"1", U("2,0 кБ"), "1"}));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"))
+                     .match(seen[2])
+                     .hasMatch(),
+                 qPrintable(seen[2]));
+    }
+
     void realDialogs() {
         QtDialogService service;
         FileDialogSettings cdiag;
