@@ -1,9 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "params/ParameterFields.h"
+#include "window/MenuChoices.h"
 #include "window/WindowControls.h"
 
 namespace glimmet {
@@ -14,13 +14,13 @@ class StatusPanels;
 // The window's seven parameter fields as their change handlers and the colour pick see them.
 class FormFields final : public ParameterFieldView {
   public:
-    // `fillAsText` is the window's fill-as-text menu command.
-    FormFields(const WindowControls& controls, StatusPanels& status, std::function<void()> fillAsText)
-        : c_(controls), status_(status), fillAsText_(std::move(fillAsText)) {}
+    // An edit of the fill text makes the same choice as the fill-as-text menu item, through `choices`.
+    FormFields(const WindowControls& controls, StatusPanels& status, MenuChoices& choices)
+        : c_(controls), status_(status), choices_(choices) {}
 
     std::string FieldText(ParameterField field) const override;
     void SetFieldText(ParameterField field, const std::string& text) override;
-    void FillAsText() override { fillAsText_(); }
+    void FillAsText() override { choices_.Fill(kFillText); }
     void ShowTextFillMode(const std::string& fillText) override;
 
   private:
@@ -28,7 +28,7 @@ class FormFields final : public ParameterFieldView {
 
     const WindowControls& c_;
     StatusPanels& status_;
-    std::function<void()> fillAsText_;
+    MenuChoices& choices_;
 };
 
 }  // namespace glimmet

@@ -71,7 +71,8 @@ MF::MF(DialogService& dialogs, const WindowOptions& options)
 
     glyphs_ = std::make_unique<GlyphCache>(OutputFont());
     const QLocale locale = QLocale::system();
-    formFields_ = std::make_unique<FormFields>(c_, *mf_status_, [this] { fill_as_text_Click(); });
+    choices_ = std::make_unique<MenuChoices>(state_.render, m_, c_, *mf_status_);
+    formFields_ = std::make_unique<FormFields>(c_, *mf_status_, *choices_);
     fields_ = std::make_unique<ParameterFields>(state_.render, state_, *formFields_,
                                                 locale.decimalPoint().toStdString(),
                                                 locale.groupSeparator().toStdString());
@@ -108,7 +109,6 @@ void MF::CreateCommands() {
     save_ = std::make_unique<SaveCommand>(
         SaveParts{cdiag_, dialogs_, state_.FilePath, state_.PicturePath, state_.render.PagePath, *c_.out_pic,
                   [this] { return Transfer(); }, [this] { Form_Resize(); }});
-    choices_ = std::make_unique<MenuChoices>(state_.render, m_, c_, *mf_status_);
     export_ = std::make_unique<HtmlExportCommand>(ExportParts{
         cdiag_, dialogs_, state_.render, state_.FilePath, *c_.source_pic, [this] { pic_transfer_Click(); }});
 }

@@ -92,11 +92,11 @@ class MF final : public QMainWindow {
     float TwipsHeight() const;
     void SetTwipsSize(float width, float height);
 
-    WindowState& State() { return state_; }
+    const WindowState& State() const { return state_; }
     const TwipPlacement& Placement() const { return placement_; }
     const WalkSession& Session() const { return session_; }
-    FileDialogSettings& Dialog() { return cdiag_; }
-    StatusPanels& Status() { return *mf_status_; }
+    const FileDialogSettings& Dialog() const { return cdiag_; }
+    const StatusPanels& Status() const { return *mf_status_; }
     const WindowControls& Controls() const { return c_; }
 
   protected:
@@ -108,6 +108,10 @@ class MF final : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // The one door to the state for writing from outside, for tests that put the window into states
+    // no control can reach (a step of 0, the page mode without a page).
+    friend struct WindowTestAccess;
+
     // pic_transfer_Click for callers that go on only after a completed transfer.
     bool Transfer();
     void CreateCommands();

@@ -5,6 +5,7 @@
 #include "interaction/InteractionTexts.h"
 #include "platform/ImageBox.h"
 #include "platform/QtText.h"
+#include "platform/StatusPanel.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
 
@@ -212,7 +213,7 @@ class InteractionTest : public QObject {
         w.Select({0, 0, 9, 0});
         ChangeField* fill = w.Field("txt_fill");
         fill->setFocus();
-        w->Status().SetPanelText(1, "before");
+        w.Find<StatusPanel>("info")->SetText("before");
         test::YieldProbe probe(3, [&] { QTest::keyClick(fill, Qt::Key_X, Qt::ControlModifier); });
         w->pic_transfer_Click();
         QVERIFY(w->Session().exitRequested && !w->isVisible());
@@ -236,16 +237,17 @@ class InteractionTest : public QObject {
         for (const auto& [selection, zoom, step, fill, message] : cases) {
             test::Window w(test::Plain(20, 20, qRgb(1, 1, 1)));
             w.Out()->SetAutoRedraw(true);
-            w->State().render.Xst = w->State().render.Yst = int16_t(step);
-            w->State().render.FillMode = int16_t(fill);
+            RenderState& render = WindowTestAccess::State(w.mf).render;
+            render.Xst = render.Yst = int16_t(step);
+            render.FillMode = int16_t(fill);
             w.Transfer(selection, zoom);
             QCOMPARE(w.dialogs.Texts().last(), QtText(message));
             QCOMPARE(w.dialogs.messages.back().icon, MessageIcon::Critical);
             QCOMPARE(w.Source()->BorderStyle(), SourcePictureBox::kDottedOutline);
             QVERIFY(!w.Out()->AutoRedraw() && w->isVisible());
             // The window still transfers.
-            w->State().render.Xst = w->State().render.Yst = 1;
-            w->State().render.FillMode = 1;
+            render.Xst = render.Yst = 1;
+            render.FillMode = 1;
             w.Transfer({0, 0, 3, 3});
             QCOMPARE(w.Panel(1), U("Готово"));
         }

@@ -15,6 +15,15 @@
 #include "tests/support/TestFiles.h"
 #include "window/MF.h"
 
+namespace glimmet {
+
+// Writes the window's state directly, where no control can.
+struct WindowTestAccess {
+    static WindowState& State(MF& window) { return window.state_; }
+};
+
+}  // namespace glimmet
+
 namespace glimmet::test {
 
 inline QString U(const char* utf8) {
