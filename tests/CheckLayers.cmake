@@ -3,7 +3,7 @@
 # engine and the picture library. Run as: cmake -DSOURCE_DIR=... -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 set(order render params platform resources interaction files window)
-set(allowed_batch render params platform batch)
+set(allowed_batch render platform batch)
 set(below "")
 set(faults "")
 foreach(folder IN LISTS order ITEMS batch)
