@@ -83,7 +83,7 @@ void QtDialogService::ShowSave(FileDialogSettings& settings) {
 }
 
 std::optional<int32_t> QtDialogService::GetInteger(const QString& title, const QString& label, int32_t value,
-                                                  int32_t minimum, int32_t maximum) {
+                                                   int32_t minimum, int32_t maximum) {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setWindowTitle(title);

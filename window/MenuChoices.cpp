@@ -39,8 +39,8 @@ void MenuChoices::Method(uint8_t meth) {
 }
 
 void MenuChoices::Tolerance() {
-    const std::optional<int32_t> chosen =
-        dialogs_.GetInteger(QtText(t::kToleranceTitle), QtText(t::kToleranceLabel), render_.Tolerance, 0, 255);
+    const std::optional<int32_t> chosen = dialogs_.GetInteger(
+        QtText(t::kToleranceTitle), QtText(t::kToleranceLabel), render_.Tolerance, 0, 255);
     if (!chosen) return;
     render_.Tolerance = static_cast<uint8_t>(*chosen);
     ShowMethod();

@@ -247,11 +247,12 @@ class FilesTest : public QObject {
         QTest::newRow("PNG, greater, circles")
             << "source.png" << QStringList{"2", "3", "20", "15", "7"}
             << QStringList{"method_greater", "fill_as_circle"} << 0
-            << QStringList{"--step", "2,1", "--zoom", "3", "--key", "20,15,7", "--compare", "greater", "--fill",
-                           "circles"};
+            << QStringList{"--step",  "2,1",       "--zoom",  "3",      "--key",
+                           "20,15,7", "--compare", "greater", "--fill", "circles"};
         QTest::newRow("JPEG, equal within 6")
-            << "source.jpg" << QStringList{"1", "3", "20", "15", "7"} << QStringList{"method_equal", "tolerance"}
-            << 6 << QStringList{"--zoom", "3", "--key", "20,15,7", "--compare", "equal", "--tolerance", "6"};
+            << "source.jpg" << QStringList{"1", "3", "20", "15", "7"}
+            << QStringList{"method_equal", "tolerance"} << 6
+            << QStringList{"--zoom", "3", "--key", "20,15,7", "--compare", "equal", "--tolerance", "6"};
     }
     void savedBitmapEqualsTheBatchCommand() {
         QFETCH(QString, name);

@@ -53,8 +53,8 @@ class ScriptedDialogService final : public DialogService {
         if (onDialog) onDialog();
         settings.FileName = chosenFile;
     }
-    std::optional<int32_t> GetInteger(const QString& title, const QString& label, int32_t value, int32_t minimum,
-                                      int32_t maximum) override {
+    std::optional<int32_t> GetInteger(const QString& title, const QString& label, int32_t value,
+                                      int32_t minimum, int32_t maximum) override {
         asked << title << label << QStringLiteral("%1 %2..%3").arg(value).arg(minimum).arg(maximum);
         return integer;
     }

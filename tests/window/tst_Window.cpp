@@ -215,6 +215,8 @@ class WindowTest : public QObject {
             {Qt::Key_F6, 0, "Равно"},
         };
         for (const auto& [key, tolerance, panel] : steps) {
+            mf.activateWindow();  // back from the dialog
+            QVERIFY(QTest::qWaitForWindowActive(&mf));
             QTest::keyClick(&mf, key, ctrl);
             QCOMPARE(int(mf.State().render.Tolerance), tolerance);
             QCOMPARE(mf.Status().PanelText(3), U(panel));
