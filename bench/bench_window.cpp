@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "bench/BenchPicture.h"
 #include "platform/DialogService.h"
@@ -37,6 +38,9 @@ class AnsweringDialogs final : public DialogService {
     }
     void ShowOpen(FileDialogSettings& settings) override { settings.FileName.clear(); }
     void ShowSave(FileDialogSettings& settings) override { settings.FileName.clear(); }
+    std::optional<int32_t> GetInteger(const QString&, const QString&, int32_t, int32_t, int32_t) override {
+        return std::nullopt;
+    }
 };
 
 // A window of `width` × `height` pixels, borders and menu included.

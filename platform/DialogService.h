@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 #include "platform/FileDialogSettings.h"
 
@@ -22,6 +24,10 @@ class DialogService {
     // The open or the save dialog with `settings`; sets settings.FileName (empty after a cancel).
     virtual void ShowOpen(FileDialogSettings& settings) = 0;
     virtual void ShowSave(FileDialogSettings& settings) = 0;
+    // A modal integer input proposing `value` within `minimum`..`maximum`; the number accepted, or
+    // nothing after a cancel.
+    virtual std::optional<int32_t> GetInteger(const QString& title, const QString& label, int32_t value,
+                                              int32_t minimum, int32_t maximum) = 0;
 };
 
 }  // namespace glimmet

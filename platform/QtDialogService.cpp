@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -86,6 +87,20 @@ void QtDialogService::ShowOpen(FileDialogSettings& settings) {
 
 void QtDialogService::ShowSave(FileDialogSettings& settings) {
     ShowFileDialog(Owner(), settings, QFileDialog::AcceptSave);
+}
+
+std::optional<int32_t> QtDialogService::GetInteger(const QString& title, const QString& label, int32_t value,
+                                                   int32_t minimum, int32_t maximum) {
+    QInputDialog dialog(Owner());
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setIntRange(minimum, maximum);
+    dialog.setIntValue(value);
+    // The same Cyrillic OK as the message boxes; Cancel comes from Qt's translation.
+    dialog.setOkButtonText(QtText(message_texts::kOkButton));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.intValue();
 }
 
 QString QtDialogService::QtFilter(const QString& filter) {

@@ -19,7 +19,7 @@ struct RenderState {
     int16_t Yst = 1;               // row step, read once per walk
     int16_t ZOOM = 1;
     uint8_t METH = kMethNotEqual;
-    uint8_t Tolerance = 0;  // per component, for the equal and not-equal comparisons; the window keeps 0
+    uint8_t Tolerance = 0;  // per component, for the equal and not-equal comparisons
     int16_t FillMode = kFillPoints;
     std::string PagePath;  // the page file of the export, UTF-8; never a picture file
 };

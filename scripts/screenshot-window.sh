@@ -11,18 +11,24 @@
 #                                        (DIR defaults to docs): it opens a generated picture with
 #                                        Ctrl+O, then saves with Ctrl+S and Enter in every dialog, so
 #                                        that the dialog proposes the picture itself
+#   screenshot-window.sh --tolerance [OUT] the screen with the tolerance dialog, into
+#                                        docs/window-tolerance-dialog.png: it sets the tolerance 12
+#                                        with Ctrl+F6, chooses "Равно" with Ctrl+F1, so that the status
+#                                        bar shows "Равно ±12", and opens the dialog again
 # Builds the program first unless GLIMMET_BIN names one. Needs xvfb and imagemagick (and xdotool for
-# --output).
+# every mode but the first).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mode=start
 case "${1:-}" in
   --output) mode=output; shift ;;
   --dialogs) mode=dialogs; shift ;;
+  --tolerance) mode=tolerance; shift ;;
 esac
 default_out="$root/docs/window.png"
 [ "$mode" = output ] && default_out="$root/docs/window-output.png"
 [ "$mode" = dialogs ] && default_out="$root/docs"
+[ "$mode" = tolerance ] && default_out="$root/docs/window-tolerance-dialog.png"
 out="${1:-$default_out}"
 bin="${GLIMMET_BIN:-}"
 if [ -z "$bin" ]; then
@@ -39,7 +45,7 @@ version=$(sed -n 's/^project(Glimmet VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLis
 IFS=. read -r major minor revision <<<"$version"
 caption="Glimmet, v.$major.$minor$revision by Tovask."
 picture=""
-if [ "$mode" != start ]; then
+if [ "$mode" = output ] || [ "$mode" = dialogs ]; then
   picture="$work/picture.png"
   convert -size 380x300 -seed 11 plasma:fractal -blur 0x2 -modulate 100,180 "$picture"
   # The file dialog shows the folder with a few more pictures.
@@ -71,6 +77,21 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x700x24 -dpi 96" bash -c 
     shot "$out/window-replace-question.png"
     xdotool key Return  # No, the default: the picture stays
     sleep 1
+    kill "$pid"
+    exit 0
+  fi
+  if [ "$mode" = tolerance ]; then
+    focus() { xdotool windowfocus --sync "$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)"; }
+    dialog="Допуск цвета"
+    focus "$caption" && xdotool key ctrl+F6
+    focus "$dialog" && sleep 0.5 && xdotool key ctrl+a && xdotool type --delay 20 12 && xdotool key Return
+    sleep 0.5
+    focus "$caption" && xdotool key ctrl+F1 && sleep 0.3 && xdotool key ctrl+F6
+    focus "$dialog" && sleep 1  # it proposes 12
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name "$caption" | head -n 1)")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+    xdotool key Escape
+    sleep 0.5
     kill "$pid"
     exit 0
   fi

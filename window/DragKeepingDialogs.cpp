@@ -22,4 +22,12 @@ void DragKeepingDialogs::ShowSave(FileDialogSettings& settings) {
     after_();
 }
 
+std::optional<int32_t> DragKeepingDialogs::GetInteger(const QString& title, const QString& label,
+                                                      int32_t value, int32_t minimum, int32_t maximum) {
+    before_();
+    std::optional<int32_t> answer = dialogs_.GetInteger(title, label, value, minimum, maximum);
+    after_();
+    return answer;
+}
+
 }  // namespace glimmet

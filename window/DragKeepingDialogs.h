@@ -21,6 +21,8 @@ class DragKeepingDialogs final : public DialogService {
                          const QString& title) override;
     void ShowOpen(FileDialogSettings& settings) override;
     void ShowSave(FileDialogSettings& settings) override;
+    std::optional<int32_t> GetInteger(const QString& title, const QString& label, int32_t value,
+                                      int32_t minimum, int32_t maximum) override;
 
   private:
     DialogService& dialogs_;

@@ -71,7 +71,7 @@ MF::MF(DialogService& dialogs, const WindowOptions& options)
 
     glyphs_ = std::make_unique<GlyphCache>(OutputFont());
     const QLocale locale = QLocale::system();
-    choices_ = std::make_unique<MenuChoices>(state_.render, m_, c_, *mf_status_);
+    choices_ = std::make_unique<MenuChoices>(state_.render, m_, c_, *mf_status_, dialogs_);
     formFields_ = std::make_unique<FormFields>(c_, *mf_status_, *choices_);
     fields_ = std::make_unique<ParameterFields>(state_.render, state_, *formFields_,
                                                 locale.decimalPoint().toStdString(),
@@ -127,6 +127,7 @@ void MF::ConnectHandlers() {
     connect(m_.method_greater, &QAction::triggered, this, &MF::method_greater_Click);
     connect(m_.method_lesser, &QAction::triggered, this, &MF::method_lesser_Click);
     connect(m_.method_invert, &QAction::triggered, this, &MF::method_invert_Click);
+    connect(m_.tolerance, &QAction::triggered, this, &MF::tolerance_Click);
     connect(m_.p111, &QAction::triggered, this, &MF::p111_Click);
     connect(m_.p222, &QAction::triggered, this, &MF::p222_Click);
     connect(m_.p333, &QAction::triggered, this, &MF::p333_Click);
@@ -161,6 +162,7 @@ void MF::Form_Load() {
     state_.render.col = RGB(state_.ColRed, state_.ColGreen, state_.ColBlue);
     state_.FilePath.clear();
     state_.render.METH = kMethNotEqual;
+    state_.render.Tolerance = 0;
     m_.method_notequal->setChecked(true);
     m_.fill_as_point->setChecked(true);
     state_.render.Xst = 1;
@@ -308,6 +310,9 @@ void MF::method_lesser_Click() {
 }
 void MF::method_invert_Click() {
     choices_->Method(kMethInvert);
+}
+void MF::tolerance_Click() {
+    choices_->Tolerance();
 }
 
 void MF::p111_Click() {

@@ -74,6 +74,8 @@ class MF final : public QMainWindow {
     void method_greater_Click();
     void method_lesser_Click();
     void method_invert_Click();
+    // Asks for the colour tolerance of the equal and not-equal comparisons.
+    void tolerance_Click();
     void p111_Click();
     void p222_Click();
     void p333_Click();

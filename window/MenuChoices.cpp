@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "platform/ChangeField.h"
+#include "platform/DialogService.h"
 #include "platform/QtText.h"
 #include "platform/StatusPanels.h"
 #include "render/ColorRules.h"
@@ -33,7 +35,24 @@ void MenuChoices::Method(uint8_t meth) {
                                                                 {m_.method_notequal, kMethNotEqual},
                                                                 {m_.method_invert, kMethInvert}}};
     for (const auto& [item, code] : items) item->setChecked(code == meth);
-    status_.SetPanelText(3, QtText(t::kMethodNames[static_cast<size_t>(meth - 1)]));
+    ShowMethod();
+}
+
+void MenuChoices::Tolerance() {
+    const std::optional<int32_t> chosen = dialogs_.GetInteger(
+        QtText(t::kToleranceTitle), QtText(t::kToleranceLabel), render_.Tolerance, 0, 255);
+    if (!chosen) return;
+    render_.Tolerance = static_cast<uint8_t>(*chosen);
+    ShowMethod();
+}
+
+void MenuChoices::ShowMethod() {
+    const uint8_t meth = render_.METH;
+    QString text = QtText(t::kMethodNames[static_cast<size_t>(meth - 1)]);
+    // Shown only where it counts, and never at 0, so a user who leaves it alone sees the design's texts.
+    if (render_.Tolerance > 0 && (meth == kMethEqual || meth == kMethNotEqual))
+        text += QtText(t::kToleranceMark) + QString::number(render_.Tolerance);
+    status_.SetPanelText(3, text);
 }
 
 void MenuChoices::Preset(size_t index) {

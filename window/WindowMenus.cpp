@@ -73,6 +73,8 @@ WindowMenus WindowMenus::Create(QMenuBar* bar) {
     Separator(m.method, "sep3");
     m.method_invert =
         Item(m.method, "method_invert", t::kMethodNames[4], QKeySequence(Qt::CTRL | Qt::Key_F5), true);
+    Separator(m.method, "sep4");
+    m.tolerance = Item(m.method, "tolerance", t::kToleranceItem, QKeySequence(Qt::CTRL | Qt::Key_F6), false);
 
     // The presets have no shortcut of their own: their letters are typed characters that the window's
     // key handler turns into commands, and the caption shows them after a tab from start-up on.

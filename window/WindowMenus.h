@@ -28,6 +28,7 @@ struct WindowMenus {
     QAction* method_greater = nullptr;
     QAction* method_lesser = nullptr;
     QAction* method_invert = nullptr;
+    QAction* tolerance = nullptr;
     QMenu* params = nullptr;
     QAction* p111 = nullptr;
     QAction* p222 = nullptr;

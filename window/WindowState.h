@@ -11,8 +11,8 @@ namespace glimmet {
 // Everything the window remembers during a run; nothing of it is kept between runs. Each command
 // is given only its own share: the field handlers the colour components, the mouse handlers the drag
 // state, the transfer the render state, open and save the file path.
-// `render` holds what a running walk reads live (col, Xst, Yst, ZOOM, METH, FillMode and the page
-// path of the export); a walk holds it by reference, so changes made during the walk reach it.
+// `render` holds what a running walk reads live (col, Xst, Yst, ZOOM, METH, Tolerance, FillMode and
+// the page path of the export); a walk holds it by reference, so changes made during the walk reach it.
 struct WindowState : ColourComponents, DragState {
     RenderState render;
     // The last file name taken from the file dialog: a picture opened or saved, or a page chosen.

@@ -27,6 +27,16 @@ inline constexpr std::array<std::string_view, 4> kFillModePanel = {"Точки",
 inline constexpr std::array<std::string_view, 5> kMethodNames = {"Равно", "Не равно", "Больше", "Меньше",
                                                                  "Обратить"};
 
+// The colour tolerance: its item, last in the comparison menu, and its input dialog. While it is above 0
+// the met panel of the equal and not-equal comparisons shows it after their name ("Равно ±12").
+inline constexpr std::string_view kToleranceItem = "Допуск…";
+inline constexpr std::string_view kToleranceTitle = "Допуск цвета";
+inline constexpr std::string_view kToleranceLabel =
+    "Для сравнений «Равно» и «Не равно»:\n"
+    "на сколько может отличаться каждая составляющая цвета\n"
+    "(красная, зелёная, синяя), от 0 до 255";
+inline constexpr std::string_view kToleranceMark = " ±";
+
 // Menus.
 inline constexpr std::string_view kFileMenu = "Файл";
 inline constexpr std::string_view kOpen = "Открыть";

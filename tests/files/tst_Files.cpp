@@ -1,5 +1,6 @@
 #include <unistd.h>
 #include <QAbstractButton>
+#include <QAction>
 #include <QBuffer>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -236,20 +237,41 @@ class FilesTest : public QObject {
         QCOMPARE(w.dialogs.messages.size(), size_t{2});
     }
 
+    // The window's menu items and tolerance against the batch's options; a JPEG never keeps a colour
+    // exact, so equal passes there only within the tolerance.
+    void savedBitmapEqualsTheBatchCommand_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("texts");  // txt_xstep, txt_zoom, r_txt, g_txt, b_txt
+        QTest::addColumn<QStringList>("items");  // menu items chosen; "tolerance" answers `tolerance`
+        QTest::addColumn<int>("tolerance");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("PNG, greater, circles")
+            << "source.png" << QStringList{"2", "3", "20", "15", "7"}
+            << QStringList{"method_greater", "fill_as_circle"} << 0
+            << QStringList{"--step",  "2,1",       "--zoom",  "3",      "--key",
+                           "20,15,7", "--compare", "greater", "--fill", "circles"};
+        QTest::newRow("JPEG, equal within 6")
+            << "source.jpg" << QStringList{"1", "3", "20", "15", "7"}
+            << QStringList{"method_equal", "tolerance"} << 6
+            << QStringList{"--zoom", "3", "--key", "20,15,7", "--compare", "equal", "--tolerance", "6"};
+    }
     void savedBitmapEqualsTheBatchCommand() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, items);
+        QFETCH(int, tolerance);
+        QFETCH(QStringList, options);
         test::Window w;
-        const QString picture = OpenPattern(w, "source.png", "PNG");
+        const QString picture = OpenPattern(w, qPrintable(name), name.endsWith("png") ? "PNG" : "JPG");
         w.Select({5, 4, 30, 20});
-        const QStringList fields{"txt_xstep", "txt_zoom", "r_txt", "g_txt", "b_txt"},
-            texts{"2", "3", "20", "15", "7"};
+        const QStringList fields{"txt_xstep", "txt_zoom", "r_txt", "g_txt", "b_txt"};
         for (qsizetype i = 0; i < fields.size(); ++i) w.Field(qPrintable(fields[i]))->SetText(texts[i]);
-        w->method_greater_Click();
-        w->fill_as_circle_Click();
+        w.dialogs.integer = tolerance;
+        for (const QString& item : items) w.Find<QAction>(qPrintable(item))->trigger();
         w.Save(Path("window.bmp"));
         QProcess batch;
-        batch.start(QStringLiteral(GLIMMET_BATCH),
-                    {"-q", "--region", "5,4,30,20", "--step", "2,1", "--zoom", "3", "--key", "20,15,7",
-                     "--compare", "greater", "--fill", "circles", "--output", Path("batch.bmp"), picture});
+        batch.start(QStringLiteral(GLIMMET_BATCH), QStringList{"-q", "--region", "5,4,30,20"} + options +
+                                                       QStringList{"--output", Path("batch.bmp"), picture});
         QVERIFY(batch.waitForFinished(60000));
         QCOMPARE(batch.exitCode(), 0);
         const QImage fromWindow(Path("window.bmp"));

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/ChangeField.h"
@@ -61,6 +62,11 @@ class ScriptedDialogService final : public DialogService {
         if (onDialog) onDialog();
         settings.FileName = chosenFile;
     }
+    std::optional<int32_t> GetInteger(const QString& title, const QString& label, int32_t value,
+                                      int32_t minimum, int32_t maximum) override {
+        asked << title << label << QStringLiteral("%1 %2..%3").arg(value).arg(minimum).arg(maximum);
+        return integer;
+    }
     QStringList Texts() const {
         QStringList texts;
         for (const Message& m : messages) texts << m.text;
@@ -71,6 +77,8 @@ class ScriptedDialogService final : public DialogService {
     std::function<void()> onDialog;  // runs whenever a dialog is shown
     MessageAnswer answer = MessageAnswer::Yes;
     QString chosenFile;
+    std::optional<int32_t> integer;  // the answer to an integer input; none is a cancel
+    QStringList asked;               // each integer input's title, label and "value minimum..maximum"
 };
 
 // 15 twips per pixel whatever the screen, and a yield before every sample, so that a handler can

@@ -1,5 +1,5 @@
 # Installs the build into a fresh prefix and checks that a desktop gets what it needs: both programs,
-# the desktop entry and the icons it names, the batch command's manual page and bash completion.
+# the desktop entry and the icons it names, both manual pages and the batch command's bash completion.
 # Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -26,7 +26,8 @@ foreach(size 32 64 128)
     message(FATAL_ERROR "not installed: the ${size} x ${size} icon")
   endif()
 endforeach()
-foreach(file share/man/man1/glimmet-batch.1 share/bash-completion/completions/glimmet-batch)
+foreach(file share/man/man1/glimmet.1 share/man/man1/glimmet-batch.1
+             share/bash-completion/completions/glimmet-batch)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -1,8 +1,13 @@
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
 
 #include "platform/FrameBox.h"
 #include "platform/ImageBox.h"
+#include "platform/QtDialogService.h"
+#include "platform/RussianQtTranslation.h"
 #include "platform/StatusPanel.h"
 #include "resources/StripLayout.h"
 #include "resources/WindowImages.h"
@@ -56,6 +61,7 @@ class WindowTest : public QObject {
             {"method_greater", "Больше", "Ctrl+F3"},
             {"method_lesser", "Меньше", "Ctrl+F4"},
             {"method_invert", "Обратить", "Ctrl+F5"},
+            {"tolerance", "Допуск…", "Ctrl+F6"},
             {"p111", "1x1x1\tQ", ""},
             {"p222", "2x2x2\tW", ""},
             {"p333", "3x3x3\tE", ""},
@@ -74,7 +80,7 @@ class WindowTest : public QObject {
                 shape += QLatin1Char(a->isSeparator() ? '-' : 'x');
             shapes << shape;
         }
-        QCOMPARE(shapes, (QStringList{"xx-x-x", "xxx-x-x", "xxxx-x"}));
+        QCOMPARE(shapes, (QStringList{"xx-x-x", "xxx-x-x", "xxxx-x-x"}));
         // Tab order from out_pic on.
         QStringList order;
         QWidget* widget = w.Find("out_pic");
@@ -200,6 +206,56 @@ class WindowTest : public QObject {
         QTest::keyClick(&w.mf, Qt::Key_F4);
         QVERIFY(w.Find<QAction>("fill_as_rect")->isChecked() && invert->isEnabled());
         QCOMPARE(w.Panel(2), U("Квадраты"));
+    }
+
+    // Ctrl+F6 asks for the tolerance in Qt's integer input, in Russian, proposing the current value;
+    // Escape keeps it. The met panel shows it after equal and not equal only, and never at 0.
+    void toleranceDialog() {
+        const RussianQtTranslation russian;
+        QtDialogService real;
+        MF mf(real, test::TestOptions());
+        mf.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mf));
+        QStringList seen;
+        std::vector<std::function<void(QWidget*)>> answers;
+        const char* typed[] = {"12", nullptr, "0"};
+        for (const char* text : typed) {
+            answers.emplace_back([&seen, text](QWidget* modal) {
+                auto* dialog = qobject_cast<QInputDialog*>(modal);
+                if (dialog == nullptr) qFatal("not an integer input");
+                QStringList buttons;
+                for (const QPushButton* b : dialog->findChildren<QPushButton*>()) buttons << b->text();
+                buttons.sort();
+                seen << QStringLiteral("%1 %2 %3..%4 %5")
+                            .arg(dialog->windowTitle(), buttons.join(QLatin1Char('/')))
+                            .arg(dialog->intMinimum())
+                            .arg(dialog->intMaximum())
+                            .arg(dialog->intValue());
+                const QString label = dialog->labelText();
+                if (!label.contains(U("«Равно»")) || !label.contains(U("«Не равно»"))) qFatal("label");
+                auto* box = dialog->findChild<QSpinBox*>();
+                if (text == nullptr) return QTest::keyClick(box, Qt::Key_Escape);
+                box->selectAll();
+                QTest::keyClicks(box, QString::fromLatin1(text));
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+        }
+        test::ModalAnswers modal(answers);
+        const auto ctrl = Qt::ControlModifier;
+        const std::tuple<Qt::Key, int, const char*> steps[] = {
+            {Qt::Key_F6, 12, "Не равно ±12"}, {Qt::Key_F1, 12, "Равно ±12"}, {Qt::Key_F6, 12, "Равно ±12"},
+            {Qt::Key_F3, 12, "Больше"},       {Qt::Key_F5, 12, "Обратить"},  {Qt::Key_F1, 12, "Равно ±12"},
+            {Qt::Key_F6, 0, "Равно"},
+        };
+        for (const auto& [key, tolerance, panel] : steps) {
+            mf.activateWindow();  // back from the dialog
+            QVERIFY(QTest::qWaitForWindowActive(&mf));
+            QTest::keyClick(&mf, key, ctrl);
+            QCOMPARE(int(mf.State().render.Tolerance), tolerance);
+            QCOMPARE(mf.Status().PanelText(3), U(panel));
+        }
+        const QString asked = U("Допуск цвета ОК/Отмена 0..255 ");
+        QCOMPARE(seen, (QStringList{asked + "0", asked + "12", asked + "12"}));
     }
 
     void presetsAndKeys() {
