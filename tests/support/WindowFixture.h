@@ -50,6 +50,7 @@ class ScriptedDialogService final : public DialogService {
     void ShowOpen(FileDialogSettings& settings) override { ShowSave(settings); }
     void ShowSave(FileDialogSettings& settings) override {
         if (onDialog) onDialog();
+        proposed << settings.FileName;
         settings.FileName = chosenFile;
     }
     QStringList Texts() const {
@@ -62,6 +63,7 @@ class ScriptedDialogService final : public DialogService {
     std::function<void()> onDialog;  // runs whenever a dialog is shown
     MessageAnswer answer = MessageAnswer::Yes;
     QString chosenFile;
+    QStringList proposed;  // the name each file dialog proposed
 };
 
 // 15 twips per pixel whatever the screen, and a yield before every sample, so that a handler can
