@@ -9,8 +9,9 @@
 #include <system_error>
 
 #include "batch/BatchTexts.h"
-#include "batch/FileIdentity.h"
 #include "batch/OutputTemplate.h"
+#include "platform/FileIdentity.h"
+#include "platform/PagePictureGuard.h"
 
 namespace glimmet {
 
@@ -19,11 +20,13 @@ namespace t = batch_texts;
 namespace {
 
 // Appends the names listed in a file, one a line; empty lines are skipped and a line may end in
-// CR LF. Returns the system's reason when the list cannot be read.
-std::string ReadList(const std::string& path, std::vector<std::string>& names) {
+// CR LF. Returns the refusal when the list cannot be read (the system's reason) or when a line holds
+// a NUL: no file name can, and a name cut there would be another file's.
+BatchPlan ReadList(const std::string& path, std::vector<std::string>& names) {
     const bool standardInput = path == "-";
+    const std::string shown = standardInput ? std::string(t::kStandardInput) : path;
     const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::generic_category().message(errno);
+    if (fd < 0) return {{}, t::CannotReadList(shown, std::generic_category().message(errno)), t::kExitFile};
     std::string text;
     char block[65536];
     ssize_t n = 0;
@@ -33,15 +36,16 @@ std::string ReadList(const std::string& path, std::vector<std::string>& names) {
         } else if (errno != EINTR) {
             const int error = errno;
             if (!standardInput) ::close(fd);
-            return std::generic_category().message(error);
+            return {{}, t::CannotReadList(shown, std::generic_category().message(error)), t::kExitFile};
         }
     }
     if (!standardInput) ::close(fd);
     size_t start = 0;
-    while (start < text.size()) {
+    for (size_t number = 1; start < text.size(); ++number) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
+        if (line.find('\0') != std::string::npos) return {{}, t::NulInList(shown, number), t::kExitArguments};
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty()) names.push_back(std::move(line));
         start = end + 1;
@@ -70,7 +74,6 @@ std::string Clash(const Use& first, const Use& second, const std::vector<Picture
                                                  : t::OutputIsPicture(second.name, picture, first.name);
             return t::SameOutput("-o", second.name, tasks[first.task].picture, picture);
         case Role::Page:
-            if (first.role == Role::Picture) return t::PageIsPicture(second.name, first.name);
             if (first.role == Role::Output) return t::PageIsOutput(second.name, first.name);
             return t::SameOutput("--html", second.name, tasks[first.task].picture, picture);
         case Role::Report:
@@ -89,13 +92,12 @@ BatchPlan PlanBatch(const BatchOptions& o) {
             pictures.push_back(picture);
             continue;
         }
-        const std::string reason = ReadList("-", pictures);
-        if (!reason.empty())
-            return {{}, t::CannotReadList(std::string(t::kStandardInput), reason), t::kExitFile};
+        BatchPlan refused = ReadList("-", pictures);
+        if (!refused.error.empty()) return refused;
     }
     if (!o.filesFrom.empty()) {
-        const std::string reason = ReadList(o.filesFrom, pictures);
-        if (!reason.empty()) return {{}, t::CannotReadList(o.filesFrom, reason), t::kExitFile};
+        BatchPlan refused = ReadList(o.filesFrom, pictures);
+        if (!refused.error.empty()) return refused;
     }
     if (pictures.empty()) return {{}, std::string(t::kNoPictures), t::kExitArguments};
 
@@ -105,6 +107,9 @@ BatchPlan PlanBatch(const BatchOptions& o) {
                               o.html.empty() ? "" : page.For(pictures[i])});
     }
 
+    // A page is never appended to a picture, of the run or any other: the window's rule.
+    PagePictureGuard pagesNotInto;
+    for (const std::string& picture : pictures) pagesNotInto.AddPicture(picture);
     std::map<FileIdentity, Use> uses;
     std::optional<Use> standardOutput;
     const auto use = [&](Role role, size_t task, const std::string& name) -> std::string {
@@ -114,6 +119,12 @@ BatchPlan PlanBatch(const BatchOptions& o) {
             if (standardOutput) return std::string(t::kStandardOutputTwice);
             standardOutput = next;
             return {};
+        }
+        if (role == Role::Page) {
+            if (const auto refusal = pagesNotInto.Check(name)) {
+                return refusal->picture ? t::PageIsPicture(name, pictures[*refusal->picture])
+                                        : t::PageHoldsPicture(name, refusal->format);
+            }
         }
         const auto [found, added] = uses.emplace(FileIdentity::Of(name), next);
         return added ? std::string() : Clash(found->second, next, plan.tasks);

@@ -17,8 +17,9 @@ struct BatchPlan {
 
 // Gathers the pictures (reading the lists of - and --files-from), names each one's files by the
 // templates and refuses, before anything is read or written, files that would clash: two pictures
-// with one output or page, a page that is a picture or an output, an output that is another
-// picture of the run, a report that is any of them, or standard output twice.
+// with one output or page, a page that is a picture (of the run, or any file holding one) or an
+// output, an output that is another picture of the run, a report that is any of them, or standard
+// output twice; and a list whose line holds a NUL.
 BatchPlan PlanBatch(const BatchOptions& options);
 
 }  // namespace glimmet

@@ -131,6 +131,10 @@ inline std::string DescribeDamage(const PictureDamage& d) {
 inline std::string PageIsPicture(const std::string& page, const std::string& picture) {
     return "the page file '" + page + "' is the picture '" + picture + "': give --html another file";
 }
+inline std::string PageHoldsPicture(const std::string& page, std::string_view format) {
+    return "the page file '" + page + "' is a " + std::string(format) +
+           " picture, which a page would damage: give --html another file";
+}
 inline std::string PageIsOutput(const std::string& page, const std::string& output) {
     return "the page file '" + page + "' is the output picture '" + output +
            "': give --html or -o another file";
@@ -157,6 +161,11 @@ inline constexpr std::string_view kNoPictures = "the lists name no PICTURE";
 inline constexpr std::string_view kStandardInput = "standard input";
 inline std::string CannotReadList(const std::string& list, const std::string& reason) {
     return "cannot read the list of pictures '" + list + "': " + reason;
+}
+
+inline std::string NulInList(const std::string& list, size_t line) {
+    return "line " + std::to_string(line) + " of the list of pictures '" + list +
+           "' holds a NUL byte, which no file name can: remove it";
 }
 
 // A picture that cannot be used; `detail` says why.

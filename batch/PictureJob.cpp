@@ -98,7 +98,7 @@ std::optional<std::string> PictureJob::SaveOutput(const QImage& output) const {
 
 PictureResult PictureJob::Run() {
     const std::string& path = task_.picture;
-    const PictureLoad load = LoadPictureFile(QString::fromStdString(path));
+    const PictureLoad load = LoadPictureFile(path);  // by its bytes, whatever their encoding
     if (load.error != PictureLoadError::None) return Unreadable(load);
     result_.width = load.image.width();
     result_.height = load.image.height();

@@ -111,5 +111,12 @@ inline constexpr std::string_view kExportQuestion = "Вы действитель
 // The chosen page file cannot be opened for appending: the label, the file name, the reason.
 inline constexpr std::string_view kPageFileFailed = "Не удалось открыть файл для дописывания:\n";
 inline constexpr std::string_view kNothingExported = "Экспорт не выполнен.";
+// A page file that is a picture: the label, the file name in quotes, why, then kNothingExported.
+inline constexpr std::string_view kPageIntoPicture = "Страница HTML не будет дописана в этот файл:\n";
+inline constexpr std::string_view kIsShownPicture = "Это рисунок, открытый сейчас в окне.";
+inline constexpr std::string_view kIsSavedPicture = "Это рисунок, сохранённый из окна последним.";
+inline std::string HoldsPicture(std::string_view format) {
+    return "В нём рисунок формата " + std::string(format) + ", страница испортила бы его.";
+}
 
 }  // namespace glimmet::files_texts

@@ -1,7 +1,12 @@
 #include "files/HtmlExportCommand.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
+#include "files/PageFileCheck.h"
 #include "platform/MessageTexts.h"
 #include "platform/SourcePictureBox.h"
 #include "platform/SystemReason.h"
@@ -10,6 +15,13 @@
 namespace glimmet {
 
 namespace t = files_texts;
+
+QString HtmlExportCommand::ProposedPage() const {
+    if (!parts_.render.PagePath.empty()) return QFile::decodeName(parts_.render.PagePath.c_str());
+    if (parts_.picturePath.empty()) return {};
+    const QFileInfo picture(QFile::decodeName(parts_.picturePath.c_str()));
+    return picture.dir().filePath(picture.completeBaseName() + QStringLiteral(".htm"));
+}
 
 void HtmlExportCommand::Run() {
     // The confirmation, with the outline hidden. A refusal leaves the outline hidden until the next
@@ -22,12 +34,15 @@ void HtmlExportCommand::Run() {
     // filter in place.
     parts_.render.FillMode = kFillPage;
     parts_.cdiag.Filter = QtText(t::kPageFilter);
+    parts_.cdiag.FileName = ProposedPage();
     parts_.dialogs.ShowSave(parts_.cdiag);
     const QString path = parts_.cdiag.FileName;
     if (path.isEmpty()) return;
-    // The page path changes only to a file that can be appended to, so a refused file leaves
-    // the last good page in place.
-    parts_.filePath = path.toStdString();
+    // The page path changes only to a file that is no picture and can be appended to, so a refused
+    // file leaves the last good page in place.
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (!parts_.pageCheck.Allows(name)) return;
+    parts_.filePath = name;
     const std::string reason = PageFile::Touch(parts_.filePath);
     if (!reason.empty()) {
         const QString why = QtText(message_texts::kReason) + SystemReason(QString::fromStdString(reason)) +

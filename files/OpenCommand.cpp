@@ -1,5 +1,7 @@
 #include "files/OpenCommand.h"
 
+#include <QFile>
+
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
 #include "platform/BusyWork.h"
@@ -35,7 +37,7 @@ void OpenCommand::Run() {
 }
 
 void OpenCommand::OpenFile(const QString& path) {
-    filePath_ = path.toStdString();
+    filePath_ = QFile::encodeName(path).toStdString();
     if (path.isEmpty()) return;
     // A large picture takes a while to read: the window goes on painting meanwhile.
     PictureLoad load;

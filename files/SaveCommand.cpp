@@ -16,12 +16,11 @@ namespace t = files_texts;
 
 namespace {
 
-// True when `a` and `b` name the same existing file, also through links.
+// True when `a` and `b` (a name's bytes) name the same existing file, also through links.
 bool SameFile(const QString& a, const std::string& b) {
     if (b.empty()) return false;
     std::error_code error;
-    return std::filesystem::equivalent(QFile::encodeName(a).toStdString(),
-                                       QFile::encodeName(QString::fromStdString(b)).toStdString(), error);
+    return std::filesystem::equivalent(QFile::encodeName(a).toStdString(), b, error);
 }
 
 }  // namespace
@@ -49,9 +48,8 @@ void SaveCommand::Run() {
     const QString path = parts_.cdiag.FileName;
     if (path.isEmpty() || !MayReplace(path)) return;
     // The retained image as a bitmap.
-    parts_.filePath = path.toStdString();
-    const SaveResult saved =
-        SaveBitmap(parts_.output.Image(), QFile::encodeName(path).toStdString(), BitmapFormat::Bmp);
+    parts_.filePath = QFile::encodeName(path).toStdString();
+    const SaveResult saved = SaveBitmap(parts_.output.Image(), parts_.filePath, BitmapFormat::Bmp);
     if (!saved.saved) {
         const QString reason =
             saved.systemError != 0 ? SystemReason(saved.systemError) : QtText(t::kNotEncoded);
@@ -61,6 +59,7 @@ void SaveCommand::Run() {
                               MessageIcon::Critical, QtText(message_texts::kAppTitle));
         return;
     }
+    parts_.savedPath = parts_.filePath;
     // The output picture is left empty: the saved rendering sits in the retained image, which a
     // clear with AutoRedraw off would keep as the background of every later transfer.
     parts_.output.SetAutoRedraw(true);

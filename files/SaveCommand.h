@@ -14,6 +14,7 @@ struct SaveParts {
     FileDialogSettings& cdiag;
     DialogService& dialogs;
     std::string& filePath;           // the window's FilePath
+    std::string& savedPath;          // the last bitmap written, which no page may go into
     const std::string& picturePath;  // the file whose picture the source picture shows
     const std::string& pagePath;     // the export's page file
     PictureBox& output;              // out_pic

@@ -1,10 +1,15 @@
 #include "platform/PictureLoader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
+#include <cerrno>
 #include <new>
+#include <system_error>
 
 #include "platform/BmpDecoder.h"
 #include "platform/GifDecoder.h"
@@ -98,13 +103,26 @@ PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
 }
 
 PictureLoad LoadPictureFile(const QString& path) {
-    if (QFileInfo(path).isDir())
+    return LoadPictureFile(QFile::encodeName(path).toStdString());
+}
+
+PictureLoad LoadPictureFile(const std::string& name) {
+    struct stat info {};
+    if (::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         return PictureLoad::Failed(PictureLoadError::CannotOpen, {PictureFault::IsAFolder});
-    QFile file(path);
+    // Opened by the name's bytes, which a QString cannot hold when they are not UTF-8.
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return PictureLoad::Failed(PictureLoadError::CannotOpen, {},
+                                   QString::fromStdString(std::generic_category().message(errno)));
+    QFile file;
     const auto cannotRead = [&file] {
         return PictureLoad::Failed(PictureLoadError::CannotOpen, {}, file.errorString());
     };
-    if (!file.open(QIODevice::ReadOnly)) return cannotRead();
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return cannotRead();
+    }
     // The format is told from the first bytes, so that a large file of another kind is not read whole.
     QString unknown;
     const QByteArray format = FormatOf(&file, &unknown);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <string>
 
 #include "platform/PictureLoad.h"
 
@@ -13,7 +14,9 @@ namespace glimmet {
 // GIF's first frame; transparent pixels composed over black, as the source picture box shows them.
 // Damaged files (truncated, corrupt, or contradicting themselves) are refused instead of showing
 // their missing part; pictures of more than kMaxPicturePixels are refused as too large, and a lack
-// of memory is told as such. The messages that tell the user are the caller's.
+// of memory is told as such. The messages that tell the user are the caller's. `name` is the file
+// name's bytes; a QString path is turned into them by Qt's file-name encoding.
+PictureLoad LoadPictureFile(const std::string& name);
 PictureLoad LoadPictureFile(const QString& path);
 
 // What LoadPictureFile does once the file is read: the picture in `data`, a picture file's whole

@@ -38,12 +38,25 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The default extension is written as a filter entry ("BMP|*.bmp"); its first three characters are
+// what a name typed without an extension gets while the filter offers that type. A filter that does
+// not (the export's "HTML|*.htm") gives its own first type instead, so that a page typed as "page"
+// becomes page.htm rather than a page named page.BMP.
+QString DefaultSuffix(const FileDialogSettings& settings) {
+    const QStringList parts = settings.Filter.split(QLatin1Char('|'));
+    QStringList patterns;
+    for (qsizetype i = 1; i < parts.size(); i += 2) patterns << parts[i].trimmed();
+    const QString defaultPattern = settings.DefaultExt.section(QLatin1Char('|'), 1).trimmed();
+    if (patterns.isEmpty() || patterns.contains(defaultPattern, Qt::CaseInsensitive) ||
+        !patterns.constFirst().startsWith(QStringLiteral("*.")))
+        return settings.DefaultExt.left(3);
+    return patterns.constFirst().mid(2);
+}
+
 void ShowFileDialog(QWidget* owner, FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
     FileKinds kinds;  // outlives the dialog that uses it
     QFileDialog dialog(owner, settings.DialogTitle, settings.InitDir,
                        QtDialogService::QtFilter(settings.Filter));
-    RussianFileColumns columns;
-    // dialog.setProxyModel(&columns);
     dialog.setAcceptMode(mode);
     // Qt's own dialog, not the desktop's: it honours every setting here and speaks the language of
     // the installed translation.
@@ -53,9 +66,7 @@ void ShowFileDialog(QWidget* owner, FileDialogSettings& settings, QFileDialog::A
     // No check that a file to open exists and no question before replacing one: the commands decide.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // The default extension is written as a filter entry ("BMP|*.bmp"); its first three characters
-    // are what a name typed without an extension gets.
-    dialog.setDefaultSuffix(settings.DefaultExt.left(3));
+    dialog.setDefaultSuffix(DefaultSuffix(settings));
     if (!settings.FileName.isEmpty()) dialog.selectFile(settings.FileName);
     settings.FileName.clear();
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

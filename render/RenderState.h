@@ -21,7 +21,7 @@ struct RenderState {
     uint8_t METH = kMethNotEqual;
     uint8_t Tolerance = 0;  // per component, for the equal and not-equal comparisons
     int16_t FillMode = kFillPoints;
-    std::string PagePath;  // the page file of the export, UTF-8; never a picture file
+    std::string PagePath;  // the page file of the export, the name's bytes; never a picture file
 };
 
 // The walked region in source pixels; both ends are included.

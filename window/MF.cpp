@@ -13,6 +13,7 @@
 #include "files/FileDialogDefaults.h"
 #include "files/HtmlExportCommand.h"
 #include "files/OpenCommand.h"
+#include "files/PageFileCheck.h"
 #include "files/PictureDrop.h"
 #include "files/SaveCommand.h"
 #include "interaction/MouseArguments.h"
@@ -106,11 +107,13 @@ void MF::CreateCommands() {
     drag_ = std::make_unique<SelectionDrag>(state_, state_.render, *sel_, *c_.source_pic, *formFields_);
     open_ =
         std::make_unique<OpenCommand>(cdiag_, dialogs_, state_.FilePath, state_.PicturePath, *c_.source_pic);
-    save_ = std::make_unique<SaveCommand>(
-        SaveParts{cdiag_, dialogs_, state_.FilePath, state_.PicturePath, state_.render.PagePath, *c_.out_pic,
-                  [this] { return Transfer(); }, [this] { Form_Resize(); }});
-    export_ = std::make_unique<HtmlExportCommand>(ExportParts{
-        cdiag_, dialogs_, state_.render, state_.FilePath, *c_.source_pic, [this] { pic_transfer_Click(); }});
+    save_ = std::make_unique<SaveCommand>(SaveParts{
+        cdiag_, dialogs_, state_.FilePath, state_.SavedPath, state_.PicturePath, state_.render.PagePath,
+        *c_.out_pic, [this] { return Transfer(); }, [this] { Form_Resize(); }});
+    pageCheck_ = std::make_unique<PageFileCheck>(dialogs_, state_.PicturePath, state_.SavedPath);
+    export_ = std::make_unique<HtmlExportCommand>(
+        ExportParts{cdiag_, dialogs_, state_.render, state_.FilePath, state_.PicturePath, *pageCheck_,
+                    *c_.source_pic, [this] { pic_transfer_Click(); }});
 }
 
 void MF::ConnectHandlers() {
@@ -230,6 +233,10 @@ void MF::pic_transfer_Click() {
 }
 
 bool MF::Transfer() {
+    // Every page is checked before it is appended: the page file may hold a picture by now, or be the
+    // picture opened or saved since the export chose it.
+    const std::string& page = state_.render.PagePath;
+    if (state_.render.FillMode == kFillPage && !page.empty() && !pageCheck_->Allows(page)) return false;
     const bool completed = transfer_->Run();
     // The user ended the program during the walk: now that the last walk is over, the window goes.
     if (session_.exitRequested && session_.running == 0) close();

@@ -26,6 +26,7 @@ class GlyphCache;
 class HtmlExportCommand;
 class MenuChoices;
 class OpenCommand;
+class PageFileCheck;
 class SaveCommand;
 class SelectionDrag;
 class SourceSelection;
@@ -145,6 +146,7 @@ class MF final : public QMainWindow {
     std::unique_ptr<SelectionDrag> drag_;
     std::unique_ptr<OpenCommand> open_;
     std::unique_ptr<SaveCommand> save_;
+    std::unique_ptr<PageFileCheck> pageCheck_;
     std::unique_ptr<HtmlExportCommand> export_;
     std::unique_ptr<FormSurface> surface_;
     std::unique_ptr<MenuChoices> choices_;

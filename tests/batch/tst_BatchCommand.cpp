@@ -114,6 +114,7 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
     ::symlink("key.bmp", Path("key-link.bmp").toUtf8());
     ::link(key.toUtf8(), Path("key-hard.bmp").toUtf8());
     ::symlink("page.htm", Path("page-link.htm").toUtf8());
+    ::symlink("out.bmp", Path("out-link.htm").toUtf8());
     // A file that may be written in a folder where no file may be made.
     QDir(dir.path()).mkdir("locked");
     QFile::copy(Path("out.bmp"), Path("locked/out.bmp"));
@@ -155,6 +156,8 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
         {"page is the picture by a link", {key, "--html", Path("key-link.bmp")}, 2, "is the picture"},
         {"page is the picture's hard link", {key, "--html", Path("key-hard.bmp")}, 2, "is the picture"},
         {"page is the output", {key, "--html", page, "-o", Path("page-link.htm")}, 2, "is the output"},
+        {"page holds a picture", {key, "--html", Path("out.bmp")}, 2, "is a BMP picture"},
+        {"page holds a picture, by a link", {key, "--html", Path("out-link.htm")}, 2, "is a BMP picture"},
         {"region past 32767", {key, "-r", far, "--html", fresh, "-o", out}, 2, "change -r"},
         {"region past 32767 on an old page", {key, "-r", far, "--html", page}, 2, "change -r"},
         {"marks beyond 16 bits", {key, "-z", "20000"}, 2, "a mark lands beyond output coordinate 32767: use a smaller -z"},

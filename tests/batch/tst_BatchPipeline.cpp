@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -17,6 +19,7 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
     Plain("plain.bmp", {8, 8});
     QFile::copy(Path("key.bmp"), Path("-q.bmp"));
     Write("list.txt", "key.bmp\r\n\r\nplain.bmp\r\n");
+    Write("nul.txt", QByteArray("key.bmp\nkey.bmp\0.txt\n", 21));
     QTemporaryDir own;  // pictures that their own outputs replace, as a run on each alone allows
     for (const char* name : {"key.bmp", "plain.bmp"}) QFile::copy(Path(name), own.filePath(name));
     // clang-format off
@@ -32,39 +35,47 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
         {"a report that is a picture", {"--report", "./key.bmp", "key.bmp"}, 2, "--report another"},
         {"standard output twice", {"-o", "-", "--report", "-", "key.bmp"}, 2, "standard output"},
         {"a list that cannot be read", {"--files-from", "none.txt"}, 1, "cannot read the list"},
+        {"a NUL inside a listed name", {"--files-from", "nul.txt"}, 2, "line 2 of the list of pictures 'nul.txt' holds a NUL"},
+        {"a NUL inside a name on standard input", {"-"}, 2, "line 1 of the list of pictures 'standard input'", {.input = QByteArray("key.bmp\0x", 9)}},
     }, dir.path());
     // clang-format on
 }
 
 TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
     KeyPicture();
-    // A name that is not UTF-8 comes through a list, since arguments are text.
+    // A name that is not UTF-8 is read by its bytes, from a list or as an argument.
+    ASSERT_EQ(::link(Path("key.bmp").toUtf8(), dir.path().toUtf8() + "/not-\xff.bmp"), 0);
+    QProcess shell;
+    shell.setWorkingDirectory(dir.path());
+    shell.start("bash", {"-c", "exec \"$0\" $'not-\\xff.bmp'", GLIMMET_BATCH_PROGRAM});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
     Damaged("cut.bmp");
-    Write("list.txt", "key.bmp\nnot-\xff.bmp\ncut.bmp\n");
+    Write("list.txt", "key.bmp\nnot-\xff.bmp\ngone.bmp\ncut.bmp\n");
     const QStringList arguments = {"--report", "-",   "--report-limit", "1",       "-r", "0,0,4,2",
                                    "-s",       "1,2", "--files-from",   "list.txt"};
     const Result result = Batch(arguments, {.folder = dir.path()});
+    EXPECT_EQ(Batch(arguments + QStringList{"-j", "3"}, {.folder = dir.path()}).output, result.output)
+        << "the pictures reported in their order whatever the jobs";
+    ::unlink(dir.path().toUtf8() + "/not-\xff.bmp");  // a name QTemporaryDir cannot remove
     EXPECT_EQ(result.status, 1);
     // Four samples pass: two pixels and the column outside the picture, which reads as -1.
     const QList<QByteArray> lines = result.output.split('\n');
-    ASSERT_EQ(lines.size(), 5) << result.output.toStdString();
-    EXPECT_EQ(Batch(arguments + QStringList{"-j", "3"}, {.folder = dir.path()}).output, result.output)
-        << "the pictures reported in their order whatever the jobs";
+    ASSERT_EQ(lines.size(), 6) << result.output.toStdString();
     EXPECT_EQ(lines[0], R"({"type":"picture","path":"key.bmp","status":0,"width":4,"height":3,)"
                         R"("region":{"x0":0,"y0":0,"x1":4,"y1":2},"steps":{"x":1,"y":2},"key":"#0000FF",)"
                         R"("comparison":"notequal","tolerance":0,"samples":10,"passed":4,)"
                         R"("first_passing":[{"x":1,"y":0,"colour":"#FF0000"}]})");
-    EXPECT_TRUE(
-        lines[1].startsWith("{\"type\":\"picture\",\"path\":\"not-\xEF\xBF\xBD.bmp\","
-                            "\"path_hex\":\"6e6f742dff2e626d70\",\"status\":1,\"width\":null,"))
-        << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].contains(R"(,"error":"cannot read)") &&
-                lines[1].endsWith(R"("error_kind":"cannot_read"})"))
-        << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].endsWith(R"("error_kind":"damaged"})")) << lines[2].toStdString();
+    EXPECT_EQ(lines[1], QByteArray(lines[0]).replace(
+                            R"("key.bmp")", "\"not-\xEF\xBF\xBD.bmp\",\"path_hex\":\"6e6f742dff2e626d70\""));
+    EXPECT_TRUE(lines[2].startsWith(R"({"type":"picture","path":"gone.bmp","status":1,"width":null,)") &&
+                lines[2].endsWith(R"("error":"cannot read 'gone.bmp': No such file or directory",)"
+                                  R"("error_kind":"cannot_read"})"))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].endsWith(R"("error_kind":"damaged"})")) << lines[3].toStdString();
     EXPECT_EQ(
-        lines[3],
-        R"({"type":"summary","pictures":3,"failed":2,"with_passing":1,"samples":10,"passed":4,"status":1})");
+        lines[4],
+        R"({"type":"summary","pictures":4,"failed":2,"with_passing":2,"samples":20,"passed":8,"status":1})");
     const Result outside =
         Batch({"--report", "-", "-r", "3,0,1,0", "-k", "#335577", "key.bmp"}, {.folder = dir.path()});
     EXPECT_TRUE(outside.output.contains(R"("key":"#335577")") &&

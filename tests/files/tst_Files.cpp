@@ -220,6 +220,56 @@ class FilesTest : public QObject {
         QCOMPARE(w.dialogs.Texts().last(), written);
     }
 
+    // No page goes into a picture: the export proposes a page's name and refuses the picture shown,
+    // the last one saved and any file holding a picture, also through a link; and every later
+    // transfer checks again, since the page may have become a picture since.
+    void exportNeverWritesIntoAPicture() {
+        test::Window w;
+        w.Select({2, 3, 4, 2});
+        OpenPattern(w, "source.bmp");
+        w.Save(Path("saved.png"));  // a bitmap, whatever the name says
+        QVERIFY(test::Pattern(8, 8).save(Path("other.png"), "PNG") &&
+                test::Pattern(8, 8).save(Path("photo.jpg"), "JPEG"));
+        QVERIFY(QFile::link(Path("other.png"), Path("link.htm")));
+        const QString shown = QtText(files_texts::kIsShownPicture);
+        const std::pair<const char*, QString> cases[] = {
+            {"source.bmp", shown},
+            {"saved.png", QtText(files_texts::kIsSavedPicture)},
+            {"photo.jpg", QString::fromStdString(files_texts::HoldsPicture("JPEG"))},
+            {"link.htm", QString::fromStdString(files_texts::HoldsPicture("PNG"))},
+        };
+        w.dialogs.proposed.clear();
+        for (const auto& [name, why] : cases) {
+            const QByteArray before = test::ReadFile(Path(name));
+            w.dialogs.messages.clear();
+            w.Export(Path(name));
+            QCOMPARE(w.dialogs.messages.size(), size_t{2});
+            const QString& text = w.dialogs.messages[1].text;
+            QVERIFY2(text.startsWith(QtText(files_texts::kPageIntoPicture)) && text.contains(Path(name)) &&
+                         text.contains(why),
+                     qPrintable(text));
+            QCOMPARE(test::ReadFile(Path(name)), before);
+            QVERIFY(w->State().render.PagePath.empty());
+            QCOMPARE(w->State().FilePath, Path("saved.png").toStdString());
+        }
+        QCOMPARE(w.dialogs.proposed, QStringList(std::size(cases), Path("source.htm")));
+        // A page taken; the next export proposes it. Then it becomes a picture, and the picture
+        // shown: the transfers after that append nothing.
+        w.Export(Path("page.htm"));
+        w.Export(QString());
+        QCOMPARE(w.dialogs.proposed.last(), Path("page.htm"));
+        QFile::remove(Path("page.htm"));
+        QVERIFY(QFile::copy(Path("source.bmp"), Path("page.htm")));
+        for (const QString& reason : {QString::fromStdString(files_texts::HoldsPicture("BMP")), shown}) {
+            w.dialogs.messages.clear();
+            w->pic_transfer_Click();
+            QCOMPARE(w.dialogs.messages.size(), size_t{1});
+            QVERIFY2(w.dialogs.messages[0].text.contains(reason), qPrintable(w.dialogs.messages[0].text));
+            QCOMPARE(test::ReadFile(Path("page.htm")), test::ReadFile(Path("source.bmp")));
+            w.Open(Path("page.htm"));
+        }
+    }
+
     void exportRefusedOrCancelled() {
         test::Window w;
         // No: nothing changes but the hidden outline.
@@ -280,9 +330,6 @@ class FilesTest : public QObject {
                  QImage(Path("batch.bmp")).convertToFormat(QImage::Format_RGB32));
     }
 
-    // The real dialogs, in Russian. File dialogs: the window's title and filters, BMP added to a bare
-    // name, no question before replacing and no existence check, the last name proposed, empty after
-    // a cancel. Questions: Enter answers the default, No.
     // Over the window that owns them even when no window is active, and the file list in Russian
     // whatever the system's locale.
     void realDialogsOverTheirOwnerInRussian() {
@@ -317,6 +364,9 @@ class FilesTest : public QObject {
                  qPrintable(seen[2]));
     }
 
+    // The real dialogs, in Russian. File dialogs: the window's title and filters, BMP added to a bare
+    // name (htm under the page filter), no question before replacing and no existence check, the last name
+    // proposed, empty after a cancel. Questions: Enter answers the default, No.
     void realDialogs() {
         QtDialogService service;
         FileDialogSettings cdiag;
@@ -348,8 +398,8 @@ class FilesTest : public QObject {
             seen << box->defaultButton()->text();
             QTest::keyClick(box, Qt::Key_Return);
         };
-        test::ModalAnswers answers(
-            {choose("plain"), choose("existing.bmp"), choose("missing.gif"), choose(""), pressEnter});
+        test::ModalAnswers answers({choose("plain"), choose("existing.bmp"), choose("missing.gif"),
+                                    choose(""), pressEnter, choose("page")});
         QStringList chosen;
         for (const bool save : {true, true, false, false}) {
             save ? service.ShowSave(cdiag) : service.ShowOpen(cdiag);
@@ -363,6 +413,10 @@ class FilesTest : public QObject {
                                               "BMP (*.bmp);JPEG (*.jpg);GIF (*.gif)"}));
         QCOMPARE(seen.mid(12, 2), (QStringList{U("&Открыть/Отмена"), U("Выберите нужное изображение")}));
         QCOMPARE(seen.mid(seen.size() - 3), (QStringList{Path("missing.gif"), U("&Да/&Нет"), U("&Нет")}));
+        // A bare name gets the page's extension under the page filter.
+        cdiag.Filter = QtText(files_texts::kPageFilter);
+        service.ShowSave(cdiag);
+        QCOMPARE(cdiag.FileName, Path("page.htm"));
     }
 };
 

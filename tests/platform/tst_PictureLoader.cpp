@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 
+#include "platform/PagePictureGuard.h"
 #include "platform/PictureLoader.h"
 #include "tests/platform/PictureFiles.h"
 #include "tests/support/TestFiles.h"
@@ -64,6 +65,10 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
             << name;
         const PictureLoad load = Load(ReadFile(PicturePath(f.name)));
         EXPECT_EQ(load.error, errors.at(f.outcome)) << name << ": " << load.detail.toStdString();
+        // Whatever the loader takes for a picture, no page may go into.
+        EXPECT_EQ(PagePictureGuard::PictureFormatOf(PicturePath(f.name).toStdString()).empty(),
+                  f.outcome == "not-a-picture")
+            << name;
         if (f.outcome == "shows") {
             EXPECT_EQ(load.image.format(), QImage::Format_RGB32) << name;
             EXPECT_TRUE(Shows(load.image, QImage(PicturePath(d[0])), d.size() == 3 ? d[2].toInt() : 0))

@@ -60,6 +60,7 @@ class ScriptedDialogService final : public DialogService {
     void ShowOpen(FileDialogSettings& settings) override { ShowSave(settings); }
     void ShowSave(FileDialogSettings& settings) override {
         if (onDialog) onDialog();
+        proposed << settings.FileName;
         settings.FileName = chosenFile;
     }
     std::optional<int32_t> GetInteger(const QString& title, const QString& label, int32_t value,
@@ -79,6 +80,7 @@ class ScriptedDialogService final : public DialogService {
     QString chosenFile;
     std::optional<int32_t> integer;  // the answer to an integer input; none is a cancel
     QStringList asked;               // each integer input's title, label and "value minimum..maximum"
+    QStringList proposed;            // the name each file dialog proposed
 };
 
 // 15 twips per pixel whatever the screen, and a yield before every sample, so that a handler can
