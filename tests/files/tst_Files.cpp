@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -87,6 +88,26 @@ class FilesTest : public QObject {
                  qPrintable(m.text));
         for (const QString& part : parts) QVERIFY2(m.text.contains(part), qPrintable(m.text));
         QCOMPARE(w.Source()->Picture(), test::Pattern(64, 48));
+    }
+
+    // A picture file dropped onto the window opens as Open opens it; a drag of anything else is refused.
+    void droppedFileOpens() {
+        test::Window w;
+        QVERIFY(test::Pattern(30, 20).save(Path("dropped.png"), "PNG"));
+        QMimeData file, text;
+        file.setUrls({QUrl::fromLocalFile(Path("dropped.png"))});
+        text.setText(QStringLiteral("not a file"));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.mf, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.mf, &drop);
+        QCOMPARE(w.Source()->Picture(), test::Pattern(30, 20));
+        QCOMPARE(w->State().FilePath, Path("dropped.png").toStdString());
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        refused.setAccepted(false);
+        QCoreApplication::sendEvent(&w.mf, &refused);
+        QVERIFY(!refused.isAccepted());
     }
 
     void saveWritesABitmapWhateverTheName() {

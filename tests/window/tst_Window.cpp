@@ -133,6 +133,14 @@ class WindowTest : public QObject {
             QCOMPARE(shot.pixelColor(x, left.center().y()), colours::kWindow);
     }
 
+    void restoredWindowIsLaidOutAgain() {
+        test::Window w;
+        w->showMinimized();
+        w->SetTwipsSize(9000, 6000);  // left alone while minimised
+        w->showNormal();
+        QVERIFY(!w.Find("action")->isVisible());
+    }
+
     void narrowWindowKeepsAFewCharactersInTheFirstPanel() {
         test::Window w;
         w.Field("txt_fill")->SetText(U("очень длинный текст заполнения"));
