@@ -36,8 +36,11 @@ enum class PictureFault {
     RunOutside,             // compressed pixel data at byte `first` runs or jumps outside the picture
     ColourIndexOutside,     // colour index `first` in a picture whose colour table has `second` entries
     DataStopsEarly,         // the compressed pixel data stops before the picture is complete
+    DataBeyondPicture,      // the compressed pixel data holds more than the picture
+    BadChecksum,            // a part of the file does not match its checksum
+    BadPlanes,              // the header gives `first` colour planes where a bitmap has 1
     CorruptData,            // the compressed pixel data is corrupt
-    TooManyScans,           // a progressive picture of more than `first` scans
+    TooManyScans,           // a progressive picture of more than `first` scans, the limit read
     DecoderRefused,         // the format's decoder refuses the file; its reason is the load's detail
     TooLarge,               // the picture is `first` x `second` pixels, more than is read
     OutOfMemory,            // not enough memory to decode the picture of `first` x `second` pixels
