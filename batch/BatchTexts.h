@@ -67,6 +67,8 @@ inline std::string DescribeDamage(const PictureDamage& d) {
     switch (d.fault) {
         case PictureFault::IsAFolder:
             return "it is a folder, not a file";
+        case PictureFault::UnknownFormat:
+            return "its first bytes are the signature of none of them";
         case PictureFault::HeaderCut:
             return "the file ends inside its header";
         case PictureFault::PixelDataOutside:
@@ -171,8 +173,7 @@ inline std::string CannotRead(const std::string& path, const std::string& detail
     return "cannot read '" + path + "': " + detail;
 }
 inline std::string NotAPicture(const std::string& path, const std::string& detail) {
-    return "'" + path + "' is not a picture in a format Glimmet reads (BMP, JPEG, GIF, PNG)" +
-           (detail.empty() ? "" : ": " + detail);
+    return "'" + path + "' is not a picture in a format Glimmet reads (BMP, JPEG, GIF, PNG): " + detail;
 }
 inline std::string Damaged(const std::string& path, const std::string& detail) {
     return "'" + path + "' is damaged: " + detail;

@@ -33,6 +33,8 @@ inline std::string DescribeDamage(const PictureDamage& d) {
     switch (d.fault) {
         case PictureFault::IsAFolder:
             return "это папка, а не файл";
+        case PictureFault::UnknownFormat:
+            return "в начале файла нет подписи ни одного из читаемых форматов";
         case PictureFault::HeaderCut:
             return "файл обрывается в заголовке";
         case PictureFault::PixelDataOutside:

@@ -14,6 +14,7 @@ inline constexpr int64_t kMaxPicturePixels = kMaxPictureSide * kMaxPictureSide;
 enum class PictureFault {
     None,
     IsAFolder,
+    UnknownFormat,          // the first bytes are the signature of no format read
     HeaderCut,              // the file ends inside its header or colour table
     PixelDataOutside,       // the pixel data is said to start beyond the end of the file
     PixelDataCut,           // the file ends after `first` of `second` bytes of pixel data

@@ -58,7 +58,8 @@ PictureLoad DecodeAs(QByteArray data, const QByteArray& format, int64_t maxPixel
 
 PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
     const QByteArray format = FormatOf(data.left(8));
-    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {});
+    if (format.isEmpty())
+        return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
     return DecodeAs(std::move(data), format, maxPixels);
 }
 
@@ -73,7 +74,8 @@ PictureLoad LoadPictureFile(const QString& path) {
     // The format is told from the first bytes, so that a large file of another kind is not read.
     const QByteArray format = FormatOf(file.peek(8));
     if (file.error() != QFileDevice::NoError) return cannotRead();
-    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {});
+    if (format.isEmpty())
+        return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
     // A regular file is mapped, not read: the decoders read its header first and check the size
     // there, so the pages of pixel data are only touched once the picture is known to fit, and they
     // never count on top of the decoded pixels. The mapping lives until the file is closed, after

@@ -1,6 +1,7 @@
 #include "platform/PngWriter.h"
 
 #include <spng.h>
+#include <zlib.h>
 
 #include <memory>
 #include <vector>
@@ -9,11 +10,14 @@ namespace glimmet {
 
 namespace {
 
-// zlib's fastest level with no row filter: a rendered output is mostly runs of the background,
-// which this compresses well, and filters cost time (the heuristic that picks one a row tries them
-// all) for little gain there. Output of 2048 x 2048 is written in about the time of its BMP.
+// Speed before size: zlib's fastest level, searching runs only (Z_RLE), after the Sub filter, which
+// turns even colour and smooth gradients into runs of zeros. A rendered output is mostly runs of
+// the black background; the default search and the filter chosen per row cost several times the
+// BMP's time for a few percent of size (2048 x 2048 of gradients: 0.5 s against 2 s, 4.2 MB
+// against 3.6 MB).
 constexpr int kCompressionLevel = 1;
-constexpr int kFilters = SPNG_FILTER_CHOICE_NONE;
+constexpr int kStrategy = Z_RLE;
+constexpr int kFilters = SPNG_FILTER_CHOICE_SUB;
 
 struct ContextFree {
     void operator()(spng_ctx* context) const { spng_ctx_free(context); }
@@ -38,6 +42,7 @@ bool PngWriter::Write(const QImage& image, QIODevice& device) {
     header.color_type = SPNG_COLOR_TYPE_TRUECOLOR;
     if (spng_set_png_stream(png, WriteToDevice, &device) || spng_set_ihdr(png, &header) ||
         spng_set_option(png, SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) ||
+        spng_set_option(png, SPNG_IMG_COMPRESSION_STRATEGY, kStrategy) ||
         spng_set_option(png, SPNG_FILTER_CHOICE, kFilters) ||
         spng_encode_image(png, nullptr, 0, SPNG_FMT_PNG, SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE))
         return false;

@@ -76,8 +76,10 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
         EXPECT_TRUE(load.image.isNull()) << name;
         EXPECT_TRUE(load.damage || !load.detail.isEmpty()) << name << ": a reason to tell";
         const qsizetype numbers = named ? 1 : 0;  // where the numbers start
+        const std::map<QString, F> unnamed = {{"too-large", F::TooLarge},
+                                              {"not-a-picture", F::UnknownFormat}};
         EXPECT_EQ(load.damage.fault, named                      ? faults.at(d[0])
-                                     : f.outcome == "too-large" ? F::TooLarge
+                                     : unnamed.count(f.outcome) ? unnamed.at(f.outcome)
                                                                 : F::None)
             << name;
         if (d.size() == numbers + 2) {
