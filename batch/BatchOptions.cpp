@@ -188,8 +188,12 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
             }
             known = true;
             if (!option.set(value)) {
-                parse.error =
-                    "invalid value '" + value + "' for " + longName + ": expected " + option.allowed;
+                parse.error = "invalid value '";
+                parse.error.append(value)
+                    .append("' for ")
+                    .append(longName)
+                    .append(": expected ")
+                    .append(option.allowed);
                 return parse;
             }
         }
