@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <functional>
+#include <nlohmann/json.hpp>
 
 #include "batch/BatchTexts.h"
 #include "batch/OutputTemplate.h"
@@ -38,6 +39,17 @@ std::optional<int32_t> Key(const std::string& text) {
     const auto parts = Numbers(text, 0, 255);
     if (!parts || parts->size() != 3) return std::nullopt;
     return RGB((*parts)[0], (*parts)[1], (*parts)[2]);
+}
+
+// Whether `text` is well-formed UTF-8 (no stray, overlong or surrogate sequence): the page declares
+// UTF-8, so a fill text of other bytes would show as something else than what was typed.
+bool IsUtf8(const std::string& text) {
+    try {
+        (void)nlohmann::json(text).dump();
+        return true;
+    } catch (const nlohmann::json::type_error&) {
+        return false;
+    }
 }
 
 template <typename T, size_t N>
@@ -111,7 +123,7 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
              if (code) o.fill = *code;
              return code.has_value();
          }},
-        {"-t", "--text", "any text", [&](const std::string& v) { return o.text = v, true; }},
+        {"-t", "--text", "a text in UTF-8", [&](const std::string& v) { return o.text = v, IsUtf8(v); }},
         {"-o", "--output", "a file name, - or a template with %n, %f, %d, %%",
          [&](const std::string& v) { return o.output = v, !v.empty(); }},
         {nullptr, "--html", "a file name or a template with %n, %f, %d, %%",
@@ -176,8 +188,12 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
             }
             known = true;
             if (!option.set(value)) {
-                parse.error =
-                    "invalid value '" + value + "' for " + longName + ": expected " + option.allowed;
+                parse.error = "invalid value '";
+                parse.error.append(value)
+                    .append("' for ")
+                    .append(longName)
+                    .append(": expected ")
+                    .append(option.allowed);
                 return parse;
             }
         }

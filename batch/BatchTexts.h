@@ -28,7 +28,7 @@ with the comparison and marks the samples that pass on an output picture, or wri
                           picture reads as -1: not a value one can give, but that point's colour, which
                           equals no key
   -f, --fill MODE         points | circles | squares | text; default points
-  -t, --text TEXT         fill text; default "text"
+  -t, --text TEXT         fill text, in UTF-8; default "text"
   -o, --output FILE       write the rendered output picture: PNG when FILE ends in .png (any case), a
                           24-bit BMP otherwise; - writes the BMP to standard output
       --html FILE         append the export's page to FILE (the walk runs as the export does; --output
@@ -67,6 +67,8 @@ inline std::string DescribeDamage(const PictureDamage& d) {
     switch (d.fault) {
         case PictureFault::IsAFolder:
             return "it is a folder, not a file";
+        case PictureFault::UnknownFormat:
+            return "its first bytes are the signature of none of them";
         case PictureFault::HeaderCut:
             return "the file ends inside its header";
         case PictureFault::PixelDataOutside:
@@ -112,13 +114,20 @@ inline std::string DescribeDamage(const PictureDamage& d) {
             return "the compressed pixel data stops before the picture is complete";
         case PictureFault::CorruptData:
             return "the compressed pixel data is corrupt";
+        case PictureFault::DataBeyondPicture:
+            return "the compressed pixel data holds more than the picture";
+        case PictureFault::BadChecksum:
+            return "a part of the file does not match its checksum";
+        case PictureFault::BadPlanes:
+            return "the header gives " + n(d.first) + " colour planes where a bitmap has 1";
         case PictureFault::TooManyScans:
-            return "more than " + n(d.first) + " progressive scans";
+            return "it has more than " + n(d.first) + " progressive scans, beyond the limit of " +
+                   n(d.first) + " scans that are read";
         case PictureFault::DecoderRefused:
             return "the format's decoder refuses it";
         case PictureFault::TooLarge:
-            return "it is " + size + "; at most " + n(kMaxPictureSide) + " x " + n(kMaxPictureSide) +
-                   " pixels are read";
+            return "it is " + size + "; at most " + n(kMaxPicturePixels) + " pixels (" + n(kMaxPictureSide) +
+                   " x " + n(kMaxPictureSide) + ") in all are read";
         case PictureFault::OutOfMemory:
             return d.first > 0 ? "not enough memory to decode its " + size : "not enough memory to read it";
         case PictureFault::None:
@@ -173,13 +182,14 @@ inline std::string CannotRead(const std::string& path, const std::string& detail
     return "cannot read '" + path + "': " + detail;
 }
 inline std::string NotAPicture(const std::string& path, const std::string& detail) {
-    return "'" + path + "' is not a picture that can be read: " + detail;
+    return "'" + path + "' is not a picture in a format Glimmet reads (BMP, JPEG, GIF, PNG): " + detail;
 }
 inline std::string Damaged(const std::string& path, const std::string& detail) {
     return "'" + path + "' is damaged: " + detail;
 }
+// Beyond a limit of what is read (its size, or its scans); `detail` names the limit.
 inline std::string TooLarge(const std::string& path, const std::string& detail) {
-    return "'" + path + "' is too large: " + detail;
+    return "'" + path + "' is beyond what Glimmet reads: " + detail;
 }
 
 // Refusals of parameters that the walk or the output picture could not follow, naming the option

@@ -23,7 +23,7 @@ inline constexpr std::string_view kOpenFailed = "Не удалось откры�
 inline constexpr std::string_view kCannotRead = "Файл не читается.";
 inline constexpr std::string_view kNotAPicture = "Это не рисунок в известном программе формате.";
 inline constexpr std::string_view kDamaged = "Рисунок повреждён или обрезан.";
-inline constexpr std::string_view kTooLarge = "Рисунок слишком велик.";
+inline constexpr std::string_view kTooLarge = "Рисунок больше, чем читает программа.";
 inline constexpr std::string_view kOutOfMemory = "Не хватило памяти, чтобы прочитать рисунок.";
 inline constexpr std::string_view kOpenKeepsPicture = "Показанный рисунок остался прежним.";
 // What is wrong with a picture file, UTF-8.
@@ -33,6 +33,8 @@ inline std::string DescribeDamage(const PictureDamage& d) {
     switch (d.fault) {
         case PictureFault::IsAFolder:
             return "это папка, а не файл";
+        case PictureFault::UnknownFormat:
+            return "в начале файла нет подписи ни одного из читаемых форматов";
         case PictureFault::HeaderCut:
             return "файл обрывается в заголовке";
         case PictureFault::PixelDataOutside:
@@ -79,13 +81,20 @@ inline std::string DescribeDamage(const PictureDamage& d) {
             return "сжатые данные точек кончаются раньше рисунка";
         case PictureFault::CorruptData:
             return "сжатые данные точек испорчены";
+        case PictureFault::DataBeyondPicture:
+            return "в сжатых данных точек больше, чем в рисунке";
+        case PictureFault::BadChecksum:
+            return "часть файла не сходится со своей контрольной суммой";
+        case PictureFault::BadPlanes:
+            return "в заголовке указано плоскостей цвета: " + n(d.first) + ", а в BMP бывает одна";
         case PictureFault::TooManyScans:
-            return "в рисунке больше " + n(d.first) + " проходов";
+            return "в рисунке больше " + n(d.first) + " проходов, а предел программы — " + n(d.first) +
+                   " проходов";
         case PictureFault::DecoderRefused:
             return "декодер формата отказался его читать";
         case PictureFault::TooLarge:
-            return "в нём " + size + ", а читаются рисунки не больше " + n(kMaxPictureSide) + " × " +
-                   n(kMaxPictureSide) + " точек";
+            return "в нём " + size + ", а читаются рисунки не больше " + n(kMaxPicturePixels) + " точек (" +
+                   n(kMaxPictureSide) + " × " + n(kMaxPictureSide) + ") всего";
         case PictureFault::OutOfMemory:
             return d.first > 0 ? "в нём " + size : std::string{};
         case PictureFault::None:

@@ -3,6 +3,7 @@
 #include <QImageWriter>
 
 #include "platform/OpaqueOnBlack.h"
+#include "platform/PngWriter.h"
 
 namespace glimmet {
 
@@ -10,9 +11,12 @@ namespace {
 
 ContentWriter Encoder(const QImage& image, BitmapFormat format) {
     return [&image, format](QIODevice& device) {
-        // Qt writes 24 bits per pixel for an opaque 32-bit image, and PNG's RGB for the same.
-        QImageWriter writer(&device, format == BitmapFormat::Png ? "png" : "bmp");
-        return writer.write(OpaqueOnBlack(image));
+        const QImage opaque = OpaqueOnBlack(image);
+        if (opaque.isNull()) return false;
+        if (format == BitmapFormat::Png) return PngWriter::Write(opaque, device);
+        // Qt writes 24 bits per pixel for an opaque 32-bit image.
+        QImageWriter writer(&device, "bmp");
+        return writer.write(opaque);
     };
 }
 

@@ -81,6 +81,8 @@ PictureDamage BmpHeader::Read(const ByteReader& bytes, BmpHeader* header) {
         coloursUsed = bytes.Le32(46);
     }
     if (h.width <= 0 || h.height == 0) return {PictureFault::BadSize, h.width, h.height};
+    const uint32_t planes = bytes.Le16(infoSize == 12 ? 22 : 26);
+    if (planes != 1) return {PictureFault::BadPlanes, planes};
     h.topDown = h.height < 0;
     if (h.topDown) h.height = -h.height;
     if (!ValidLayout(h.bitsPerPixel, h.compression, infoSize))

@@ -14,6 +14,7 @@ inline constexpr int64_t kMaxPicturePixels = kMaxPictureSide * kMaxPictureSide;
 enum class PictureFault {
     None,
     IsAFolder,
+    UnknownFormat,          // the first bytes are the signature of no format read
     HeaderCut,              // the file ends inside its header or colour table
     PixelDataOutside,       // the pixel data is said to start beyond the end of the file
     PixelDataCut,           // the file ends after `first` of `second` bytes of pixel data
@@ -36,8 +37,11 @@ enum class PictureFault {
     RunOutside,             // compressed pixel data at byte `first` runs or jumps outside the picture
     ColourIndexOutside,     // colour index `first` in a picture whose colour table has `second` entries
     DataStopsEarly,         // the compressed pixel data stops before the picture is complete
+    DataBeyondPicture,      // the compressed pixel data holds more than the picture
+    BadChecksum,            // a part of the file does not match its checksum
+    BadPlanes,              // the header gives `first` colour planes where a bitmap has 1
     CorruptData,            // the compressed pixel data is corrupt
-    TooManyScans,           // a progressive picture of more than `first` scans
+    TooManyScans,           // a progressive picture of more than `first` scans, the limit read
     DecoderRefused,         // the format's decoder refuses the file; its reason is the load's detail
     TooLarge,               // the picture is `first` x `second` pixels, more than is read
     OutOfMemory,            // not enough memory to decode the picture of `first` x `second` pixels

@@ -11,7 +11,7 @@ namespace glimmet {
 // then check the data itself. Bitmaps are checked by their decoder as it reads their headers.
 class PictureIntegrity {
   public:
-    // No fault when `data`, a picture in `format` (QImageReader's name: "gif", "jpeg", "png"),
+    // No fault when `data`, a picture in `format` ("gif", "jpeg", "png"),
     // is whole; otherwise what is wrong. Other formats are left to their readers and pass.
     static PictureDamage FindDamage(const QByteArray& format, const QByteArray& data);
 

@@ -13,7 +13,7 @@ enum class PictureLoadError {
     CannotOpen,   // the file cannot be read: missing, a folder, no permission, read error
     NotAPicture,  // no image format recognises its content
     Damaged,      // a known format, but truncated, corrupt or contradicting itself
-    TooLarge,     // more pixels than are read
+    TooLarge,     // beyond a limit of what is read: more pixels, or more progressive scans
     OutOfMemory,  // not enough memory to decode it
 };
 

@@ -4,9 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <cerrno>
 #include <new>
 #include <system_error>
@@ -16,49 +14,22 @@
 #include "platform/JpegDecoder.h"
 #include "platform/OpaqueOnBlack.h"
 #include "platform/PictureIntegrity.h"
+#include "platform/PngDecoder.h"
 
 namespace glimmet {
 
 namespace {
 
-// The format of the picture that `device` holds, told from its first bytes, or empty with the
-// reason in `unknown`. The formats read here are told by their signatures, the rest by Qt.
-QByteArray FormatOf(QIODevice* device, QString* unknown) {
-    const QByteArray head = device->peek(8);
+// The format of a picture file told from its first bytes, or empty. Only the formats read by the
+// strict decoders here are pictures: other formats (TGA, PPM, ...) went to Qt's readers once,
+// which pass damaged data and call a format they lack "damaged"; a file in them is now plainly
+// not a picture in a format Glimmet reads.
+QByteArray FormatOf(const QByteArray& head) {
     if (head.startsWith("BM")) return "bmp";
     if (head.startsWith("\xFF\xD8")) return "jpeg";
     if (head.startsWith("GIF87a") || head.startsWith("GIF89a")) return "gif";
     if (head.startsWith("\x89PNG\r\n\x1A\n")) return "png";
-    QImageReader probe(device);
-    probe.setDecideFormatFromContent(true);  // never by the name's extension
-    QByteArray format = probe.format();
-    *unknown = probe.errorString();
-    return format;
-}
-
-// Formats left to Qt's readers. Qt refuses pictures above its own allocation limit (128 MiB by
-// default) as unreadable; the limit is raised to what `maxPixels` pixels of its widest format
-// (64 bits a pixel) take, and the size is checked here first where the reader knows it.
-PictureLoad DecodeWithQt(QByteArray& data, const QByteArray& format, int64_t maxPixels) {
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    const QSize size = reader.size();
-    if (!size.isEmpty() && !PictureLoad::Fits(size.width(), size.height(), maxPixels))
-        return PictureLoad::TooLarge(size.width(), size.height());
-    constexpr int64_t kMiB = 1024 * 1024;
-    QImageReader::setAllocationLimit(static_cast<int>((maxPixels * 8 + kMiB - 1) / kMiB));
-    PictureLoad load;
-    if (!reader.read(&load.image) || load.image.isNull()) {
-        // Qt does not say why it failed; a picture of that size that cannot be had now means memory
-        // ran out.
-        if (!size.isEmpty() && QImage(size, QImage::Format_ARGB32).isNull())
-            return PictureLoad::OutOfMemory(size.width(), size.height());
-        return PictureLoad::Failed(PictureLoadError::Damaged, {}, reader.errorString());
-    }
-    if (!PictureLoad::Fits(load.image.width(), load.image.height(), maxPixels))
-        return PictureLoad::TooLarge(load.image.width(), load.image.height());
-    return load;
+    return {};
 }
 
 // `data` decoded as `format` (as FormatOf tells it) and made opaque.
@@ -75,7 +46,7 @@ PictureLoad DecodeAs(QByteArray data, const QByteArray& format, int64_t maxPixel
         } else if (format == "gif") {
             load = GifDecoder::Decode(data, maxPixels);
         } else {
-            load = DecodeWithQt(data, format, maxPixels);
+            load = PngDecoder::Decode(data, maxPixels);
         }
         if (load.error != PictureLoadError::None) return load;
         data = QByteArray();  // the encoded bytes go before the conversion may allocate
@@ -91,14 +62,9 @@ PictureLoad DecodeAs(QByteArray data, const QByteArray& format, int64_t maxPixel
 }  // namespace
 
 PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
-    QString unknown;
-    QByteArray format;
-    {
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::ReadOnly);
-        format = FormatOf(&buffer, &unknown);
-    }
-    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {}, unknown);
+    const QByteArray format = FormatOf(data.left(8));
+    if (format.isEmpty())
+        return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
     return DecodeAs(std::move(data), format, maxPixels);
 }
 
@@ -123,20 +89,30 @@ PictureLoad LoadPictureFile(const std::string& name) {
         ::close(fd);
         return cannotRead();
     }
-    // The format is told from the first bytes, so that a large file of another kind is not read whole.
-    QString unknown;
-    const QByteArray format = FormatOf(&file, &unknown);
+    // The format is told from the first bytes, so that a large file of another kind is not read.
+    const QByteArray format = FormatOf(file.peek(8));
     if (file.error() != QFileDevice::NoError) return cannotRead();
-    if (format.isEmpty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {}, unknown);
+    if (format.isEmpty())
+        return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
+    // A regular file is mapped, not read: the decoders read its header first and check the size
+    // there, so the pages of pixel data are only touched once the picture is known to fit, and they
+    // never count on top of the decoded pixels. The mapping lives until the file is closed, after
+    // decoding. A stream (a FIFO, a device) is read whole.
     QByteArray data;
     try {
-        if (!file.isSequential() && !file.seek(0)) return cannotRead();
-        data = file.readAll();
+        const qint64 size = file.size();
+        uchar* mapped = file.isSequential() || size <= 0 ? nullptr : file.map(0, size);
+        if (mapped) {
+            data =
+                QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), static_cast<qsizetype>(size));
+        } else {
+            if (!file.isSequential() && !file.seek(0)) return cannotRead();
+            data = file.readAll();
+            if (file.error() != QFileDevice::NoError) return cannotRead();
+        }
     } catch (const std::bad_alloc&) {
         return PictureLoad::OutOfMemory(0, 0);
     }
-    if (file.error() != QFileDevice::NoError) return cannotRead();
-    file.close();
     // The format already told decides the decoder; it is not probed a second time.
     return DecodeAs(std::move(data), format, kMaxPicturePixels);
 }

@@ -5,8 +5,10 @@
 
 namespace glimmet {
 
-// The HTML text-art page, line by line. Every line ends with CR LF on disk; nothing in the fill text is
-// escaped, in the title or in the sample lines, because the text is drawn as it was typed.
+// The HTML text-art page, line by line. Every line ends with CR LF on disk. The fill text is written
+// as it was typed, except that &, < and > become entities in the title and the sample lines, so the
+// page shows those characters instead of taking them for markup (a typed "</TITLE><script>" would
+// otherwise end the title and run).
 namespace page {
 inline constexpr std::string_view kHeaderBeforeTitle[] = {"<HTML>", "<HEAD>"};
 inline constexpr std::string_view kTitleOpen =
@@ -30,6 +32,25 @@ inline constexpr std::string_view kClosing[] = {
 // page, its Cyrillic title and any fill text as UTF-8. It is not a line of the page.
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 inline constexpr std::string_view kLineEnd = "\r\n";
+
+// Appends `text` to `line` with &, < and > written as &amp;, &lt; and &gt;; nothing else changes.
+inline void AppendEscaped(std::string& line, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                line += "&amp;";
+                break;
+            case '<':
+                line += "&lt;";
+                break;
+            case '>':
+                line += "&gt;";
+                break;
+            default:
+                line += c;
+        }
+    }
+}
 }  // namespace page
 
 }  // namespace glimmet

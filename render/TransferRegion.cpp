@@ -106,7 +106,7 @@ WalkOutcome Walk::Run() {
     if (live_.FillMode == kFillPage) {
         for (auto line : page::kHeaderBeforeTitle) AppendLine(line);
         std::string title(page::kTitleOpen);
-        title += fillText_;
+        page::AppendEscaped(title, fillText_);
         title += page::kTitleClose;
         AppendLine(title);
         for (auto line : page::kHeaderAfterTitle) AppendLine(line);
@@ -272,7 +272,7 @@ void Walk::WriteSampleLine(bool passes, int32_t colour, std::string_view charact
     } else {
         line_ += page::kFailingOpen;
     }
-    line_ += character;
+    page::AppendEscaped(line_, character);
     line_ += page::kSampleClose;
     AppendLine(line_);
 }

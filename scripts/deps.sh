@@ -3,7 +3,7 @@
 # command line, but only those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libjpeg62-turbo-dev libgif-dev valgrind
+          nlohmann-json3-dev libjpeg62-turbo-dev libgif-dev libspng-dev zlib1g-dev valgrind
           fonts-dejavu-core fonts-liberation qt6-translations-l10n clang-format clang-tidy git "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -136,7 +136,7 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
         {"missing picture", {Path("none.bmp")}, 1, "cannot read"},
         {"damaged picture", {PicturePath("jpeg-cut-in-its-scan-end-marker-appended.jpg"), "--html", page, "-o", Path("d.bmp")}, 1,
          "is damaged: the compressed pixel data stops before the picture is complete (Corrupt JPEG data: premature end of data segment)"},
-        {"too large", {PicturePath("bmp-claiming-30000-x-30000-in-a-few-bytes.bmp"), "--html", page}, 1, "is too large: it is 30000 x 30000 pixels"},
+        {"too large", {PicturePath("bmp-claiming-30000-x-30000-in-a-few-bytes.bmp"), "--html", page}, 1, "is beyond what Glimmet reads: it is 30000 x 30000 pixels; at most 268435456 pixels (16384 x 16384) in all"},
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
         {"beyond the memory left", {PicturePath("rle8-blank-10000.bmp"), "--html", page}, 1, "not enough memory to decode its 10000 x 10000 pixels", {.memoryKiB = 300000}},
 #endif

@@ -70,6 +70,10 @@ TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowe
         {"-r 1,2,3 p", "--region"},
         {"p -o", "-o needs a value"},
         {"--frobnicate p", "unknown option '--frobnicate'"},
+        {"-t \xD0\x81\xD0 p", "--text: expected a text in UTF-8"},
+        {"-t \xC0\xAF p", "--text"},
+        {"-t \xED\xA0\x80 p", "--text"},
+        {"-t \xF0\x9F\x99\x82<&> p", ""},
     };
     for (const auto& [line, error] : cases) {
         const auto parse = ParseBatchArguments(Words(line));

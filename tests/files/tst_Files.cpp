@@ -72,7 +72,9 @@ class FilesTest : public QObject {
                              << QStringList{QtText(files_texts::kDamaged),
                                             cut.arg(bmp.size() / 2 - 54).arg(bmp.size() - 54)};
         QTest::newRow("too large") << huge
-                                   << QStringList{QtText(files_texts::kTooLarge), U("30000 × 30000 точек")};
+                                   << QStringList{QtText(files_texts::kTooLarge),
+                                                  U("30000 × 30000 точек, а читаются рисунки не больше "
+                                                    "268435456 точек (16384 × 16384) всего")};
     }
     void openRefusesWhatItCannotRead() {
         QFETCH(QByteArray, bytes);

@@ -20,7 +20,7 @@ using Lines = std::vector<std::string>;
 const Lines kHeader = {
     "<HTML>",
     "<HEAD>",
-    "<TITLE> Сгенерировано программой: Glimmet. Текст Заполнения: 'a<&'</TITLE>",
+    "<TITLE> Сгенерировано программой: Glimmet. Текст Заполнения: '&lt;&amp;&gt;'</TITLE>",
     "</HEAD>",
     "<BODY bgcolor=\"#000000\" text=\"#FFFFFF\">",
     "<FONT size =\"-6\">",
@@ -32,7 +32,7 @@ RenderState PageState(const std::string& path) {
     return {.FillMode = kFillPage, .PagePath = path};
 }
 
-// The page of a walk with the fill text "a<&" whose samples wrote `body`.
+// The page of a walk with the fill text "<&>" whose samples wrote `body`.
 Lines Page(const Lines& body) {
     Lines page = kHeader;
     page.insert(page.end(), body.begin(), body.end());
@@ -47,14 +47,15 @@ TEST(HtmlPage, WritesHeaderSampleLinesRowEndsAndClosing) {
         if (y == 0) return x == 0 ? 0xFF0000 : 0x3C2B1A;
         return x == 0 ? -1 : 0xFF0000;
     };
-    const auto outcome = rig.Run(PageState("p.htm"), {0, 0, 1, 1}, "a<&");
+    const auto outcome = rig.Run(PageState("p.htm"), {0, 0, 1, 1}, "<&>");
     ASSERT_TRUE(outcome.Completed());
+    // The page shows the characters typed: &, < and > are written as entities, one a sample.
     EXPECT_EQ(rig.page.files["p.htm"],
-              Page({"<font color=\"#000000\">a</font>", "<font color=\"#1A2B3C\"><</font>", "<BR>",
-                    "<font color=\"#FFFFFF\">&</font>", "<font color=\"#000000\">a</font>", "<BR>"}));
+              Page({"<font color=\"#000000\">&lt;</font>", "<font color=\"#1A2B3C\">&amp;</font>", "<BR>",
+                    "<font color=\"#FFFFFF\">&gt;</font>", "<font color=\"#000000\">&lt;</font>", "<BR>"}));
     EXPECT_EQ(rig.host.pagesWritten, 1);
     // The preview: every sample prints its character, failing ones in black, -1 in colour 1.
-    EXPECT_EQ(rig.canvas.marks, (Lines{"T 0 0 'a' 0", "T 1 0 '<' 3C2B1A", "T 0 1 '&' 1", "T 1 1 'a' 0"}));
+    EXPECT_EQ(rig.canvas.marks, (Lines{"T 0 0 '<' 0", "T 1 0 '&' 3C2B1A", "T 0 1 '>' 1", "T 1 1 '<' 0"}));
     EXPECT_EQ(rig.host.statuses.back(), "done");
 }
 
