@@ -160,6 +160,15 @@ TEST_F(BatchCommand, AnInterruptedRunLeavesEveryFileAsItWas) {
             << result.errors.toStdString();
         EXPECT_EQ(Snapshot(dir.path()), before) << name;
     }
+    // A page that another program appended to since the run let go of it keeps every byte.
+    const Result shared = Interrupt({"-j", "1", "--html", "%d/%n.htm", small, big}, SIGTERM, [&](qint64) {
+        QFile page(Path("key.htm"));
+        return QFileInfo::exists(Path("big.htm")) && page.open(QIODevice::Append) && page.write("more\r\n");
+    });
+    const QByteArray page = ReadFile(Path("key.htm"));
+    EXPECT_TRUE(shared.status == 143 && page.startsWith("old page\r\n") &&
+                page.endsWith("</HTML>\r\nmore\r\n"));
+    Write("key.htm", "old page\r\n");
     const Result killed = Interrupt({big, "-z", "4", "-o", Path("out.bmp")}, SIGKILL,
                                     [&](qint64 pid) { return WritesInto(pid, dir.path(), big); });
     EXPECT_EQ(killed.status, -1);
