@@ -38,7 +38,7 @@ std::string FollowLinks(std::string path) {
         const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
         if (length <= 0 || static_cast<size_t>(length) >= sizeof target) return path;
         const std::string next(target, static_cast<size_t>(length));
-        path = next.front() == '/' ? next : Folder(path) + "/" + next;
+        path = next.front() == '/' ? next : Folder(path).append("/").append(next);
     }
     return path;
 }
