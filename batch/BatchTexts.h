@@ -221,9 +221,8 @@ inline std::string PageBusy(const std::string& path) {
     return "the page file '" + path + "' is being written by another run; the file is left as it was";
 }
 inline constexpr std::string_view kNoMemory = "not enough memory";
-inline std::string OutOfMemory(const std::string& path) {
-    return "'" + path + "': not enough memory; its files are left as they were";
-}
+inline constexpr std::string_view kOutOfMemory =
+    "not enough memory; the picture's files are left as they were";
 
 // The run was asked to stop by `signal`.
 inline std::string Interrupted(int signal) {

@@ -106,7 +106,7 @@ PictureResult PictureJob::Run() {
         page_.Discard();
         pageBefore_.Undo(page_.Appended());
         result_.page = {};
-        return Finish(t::kExitFile, PictureError::OutOfMemory, t::OutOfMemory(task_.picture));
+        return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kOutOfMemory));
     }
 }
 
