@@ -213,7 +213,6 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
         {"beyond the memory left", {PicturePath("rle8-blank-10000.bmp"), "--html", page}, 1, "not enough memory to decode its 10000 x 10000 pixels", {.memoryKiB = 300000}},
         {"a page beyond the memory left", {huge, "--html", page}, 1, "not enough memory", {.memoryKiB = 170000}},
-        {"the others go on", {huge, key, "-j", "4"}, 1, "2 pictures, 1 failed; 12 samples visited", {.memoryKiB = 170000}},
 #endif
         {"bad argument", {key, "-c", "sideways"}, 2, "--compare"},
         {"unwritable output", {key, "-o", Path("no/such/dir/out.bmp")}, 1, "cannot write"},
