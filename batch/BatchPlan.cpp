@@ -53,7 +53,7 @@ BatchPlan ReadList(const std::string& path, std::vector<std::string>& names) {
     return {};
 }
 
-enum class Role { Picture, Output, Page, Report };
+enum class Role { List, Picture, Output, Page, Report };
 
 struct Use {
     Role role;
@@ -62,21 +62,20 @@ struct Use {
 };
 
 // Why a file may not serve both uses, the earlier one first; "" when it may: one picture given
-// twice, or a picture replaced by its own output picture, as a run on it alone allows.
+// twice, or a list that also names itself. Whatever the run reads, its own picture included, is
+// never written: one wrong template must not replace a folder's sources by their renderings.
 std::string Clash(const Use& first, const Use& second, const std::vector<PictureTask>& tasks) {
     const std::string& picture = tasks[second.task].picture;
+    if (second.role == Role::Picture) return {};
+    if (first.role == Role::List) return t::WritesList(second.name, first.name);
     switch (second.role) {
-        case Role::Picture:
-            return {};
         case Role::Output:
-            if (first.role == Role::Picture)
-                return first.task == second.task ? std::string()
-                                                 : t::OutputIsPicture(second.name, picture, first.name);
+            if (first.role == Role::Picture) return t::OutputIsPicture(second.name, picture, first.name);
             return t::SameOutput("-o", second.name, tasks[first.task].picture, picture);
         case Role::Page:
             if (first.role == Role::Output) return t::PageIsOutput(second.name, first.name);
             return t::SameOutput("--html", second.name, tasks[first.task].picture, picture);
-        case Role::Report:
+        default:
             break;
     }
     return t::ReportClash(second.name, first.name);
@@ -129,6 +128,7 @@ BatchPlan PlanBatch(const BatchOptions& o) {
         const auto [found, added] = uses.emplace(FileIdentity::Of(name), next);
         return added ? std::string() : Clash(found->second, next, plan.tasks);
     };
+    if (o.filesFrom != "-") use(Role::List, 0, o.filesFrom);  // the first use: it clashes with none
     for (const Role role : {Role::Picture, Role::Output, Role::Page}) {
         for (const PictureTask& task : plan.tasks) {
             const std::string& name = role == Role::Picture  ? task.picture

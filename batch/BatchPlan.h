@@ -18,8 +18,9 @@ struct BatchPlan {
 // Gathers the pictures (reading the lists of - and --files-from), names each one's files by the
 // templates and refuses, before anything is read or written, files that would clash: two pictures
 // with one output or page, a page that is a picture (of the run, or any file holding one) or an
-// output, an output that is another picture of the run, a report that is any of them, or standard
-// output twice; and a list whose line holds a NUL.
+// output, an output that is a picture of the run (its own included), a report that is any of them, a
+// written file that is the list read by --files-from, or standard output twice; and a list whose
+// line holds a NUL.
 BatchPlan PlanBatch(const BatchOptions& options);
 
 }  // namespace glimmet

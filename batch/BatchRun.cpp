@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 
 #include "batch/BatchPlan.h"
 #include "batch/BatchProgress.h"
@@ -26,6 +27,15 @@ size_t Cores() {
     return std::max<long>(1, ::sysconf(_SC_NPROCESSORS_ONLN));
 }
 
+// The plan, or a refusal when even the list of pictures does not fit in memory.
+BatchPlan Plan(const BatchOptions& o) {
+    try {
+        return PlanBatch(o);
+    } catch (const std::bad_alloc&) {
+        return {{}, std::string(t::kNoMemory), t::kExitFile};
+    }
+}
+
 bool ReadingFailed(PictureError error) {
     return error == PictureError::CannotRead || error == PictureError::NotAPicture ||
            error == PictureError::Damaged;
@@ -33,29 +43,38 @@ bool ReadingFailed(PictureError error) {
 
 }  // namespace
 
-int RunBatch(const BatchOptions& o) {
-    const BatchPlan plan = PlanBatch(o);
+int RunBatch(const BatchOptions& o, StopSignals& stop) {
+    const BatchPlan plan = Plan(o);
     if (!plan.error.empty()) {
         BatchProgress(0, false).Say(plan.error);
         return plan.status;
     }
+    // From here on files are written, and a signal has them put back first.
+    stop.Defer();
     const size_t count = plan.tasks.size();
     const bool several = count > 1;
     BatchProgress bar(count, !o.quiet && ::isatty(STDERR_FILENO));
     ReportWriter report(o);
     RunTally tally;
-    ParallelRunner(o, plan.tasks, bar)
-        .Run(o.jobs > 0 ? static_cast<size_t>(o.jobs) : Cores(),
-             [&](const PictureTask& task, const PictureResult& result) {
-                 tally.Add(result);
-                 report.Add(task, result);
-                 if (o.quiet && result.error == PictureError::None) return;
-                 // A message that does not name its picture gets the name
-                 // first when the run has several.
-                 const bool named = ReadingFailed(result.error);
-                 bar.Say(several && !named ? "'" + task.picture + "': " + result.message : result.message);
-             });
+    ParallelRunner runner(o, plan.tasks, bar, stop);
+    runner.Run(o.jobs > 0 ? static_cast<size_t>(o.jobs) : Cores(),
+               [&](const PictureTask& task, const PictureResult& result) {
+                   tally.Add(result);
+                   report.Add(task, result);
+                   if (o.quiet && result.error == PictureError::None) return;
+                   // A message that does not name its picture gets the name
+                   // first when the run has several.
+                   const bool named = ReadingFailed(result.error);
+                   bar.Say(several && !named ? "'" + task.picture + "': " + result.message : result.message);
+               });
     bar.End();
+    if (const int signal = stop.Received(); signal != 0) {
+        // The pictures already done appended to their pages too: the whole run is taken back, so
+        // that running it again gives each page once. The report file keeps its old content.
+        for (const PageMark& page : runner.Pages()) PageRollback::TakeBack(page);
+        bar.Say(t::Interrupted(signal));
+        return 128 + signal;
+    }
     int status = tally.Status();
     const std::string reportProblem = report.Finish(tally, status);
     if (!reportProblem.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,6 +50,7 @@ A PICTURE - reads the list of pictures from standard input, one a line. The FILE
 Exit status: 0 done; 1 a picture could not be read or a file written; 2 bad arguments, or parameters a
 walk cannot follow; 3 --expect-none found a passing sample. Over several pictures: 2 if any picture
 gave 2, else 1 if any gave 1, else 3 if any gave 3, else 0. One failing picture never stops the others.
+SIGINT, SIGTERM or SIGHUP stop the run with every page back as it was: status 128 + the signal's number.
 )";
 
 // The names of the comparisons and the fill modes, as options take them and the report writes them.
@@ -162,6 +164,10 @@ inline std::string SameOutput(const std::string& option, const std::string& name
 inline std::string ReportClash(const std::string& report, const std::string& other) {
     return "the report file '" + report + "' is also '" + other + "': give --report another file";
 }
+inline std::string WritesList(const std::string& file, const std::string& list) {
+    return "'" + file + "' is the list of pictures '" + list +
+           "', which is read, never written: give another file";
+}
 inline constexpr std::string_view kStandardOutputTwice =
     "only one of -o and --report may write to standard output (-)";
 
@@ -229,6 +235,18 @@ inline std::string PageIncomplete(const std::string& path, const std::string& re
 }
 inline std::string CannotWrite(const std::string& path, const std::string& reason, bool oldFileLost) {
     return "cannot write '" + path + "': " + reason + (oldFileLost ? "; its old content was lost" : "");
+}
+inline std::string PageBusy(const std::string& path) {
+    return "the page file '" + path + "' is being written by another run; the file is left as it was";
+}
+inline constexpr std::string_view kNoMemory = "not enough memory";
+inline constexpr std::string_view kOutOfMemory =
+    "not enough memory; the picture's files are left as they were";
+
+// The run was asked to stop by `signal`.
+inline std::string Interrupted(int signal) {
+    const std::string name = signal == SIGHUP ? "SIGHUP" : signal == SIGINT ? "SIGINT" : "SIGTERM";
+    return "stopped by " + name + ": every page is back as it was before the run";
 }
 inline constexpr std::string_view kNotEncoded = "the image library could not encode the picture";
 inline constexpr std::string_view kNoMemoryForOutput = "not enough memory for the output picture";

@@ -1,6 +1,5 @@
 #include "batch/PageRollback.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,29 +9,56 @@
 namespace glimmet {
 
 std::string PageRollback::Prepare(const std::string& path) {
-    path_ = path;
-    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
-        fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        created_ = fd >= 0;
-    }
+    mark_ = PageMark{path};
+    const PageLock::Outcome outcome = lock_.Take(path);
+    busy_ = outcome == PageLock::Outcome::Busy;
+    if (outcome != PageLock::Outcome::Held) return std::generic_category().message(lock_.error());
     struct stat info {};
-    if (fd < 0 || ::fstat(fd, &info) != 0) {
+    if (::fstat(lock_.fd(), &info) != 0) {
         const int error = errno;
-        if (fd >= 0) ::close(fd);
+        Undo(0);
         return std::generic_category().message(error);
     }
     regular_ = S_ISREG(info.st_mode);
-    length_ = info.st_size;
-    ::close(fd);
+    mark_.created = lock_.created();
+    mark_.device = info.st_dev;
+    mark_.inode = info.st_ino;
+    mark_.before = mark_.after = info.st_size;
     return {};
 }
 
-void PageRollback::Undo() const {
-    if (created_)
-        ::unlink(path_.c_str());
-    else if (regular_)
-        (void)::truncate(path_.c_str(), length_);
+void PageRollback::Undo(int64_t appended) {
+    mark_.after = mark_.before + static_cast<off_t>(appended);
+    if (regular_) TakeBack(mark_, lock_.fd());
+    lock_.Release();
+}
+
+PageMark PageRollback::Keep(int64_t appended) {
+    mark_.after = mark_.before + static_cast<off_t>(appended);
+    lock_.Release();
+    return regular_ ? mark_ : PageMark{};
+}
+
+void PageRollback::TakeBack(const PageMark& mark) {
+    if (mark.path.empty()) return;
+    PageLock lock;
+    if (lock.Take(mark.path) == PageLock::Outcome::Held) TakeBack(mark, lock.fd());
+    // A page removed meanwhile was made again by the lock; it goes again.
+    if (lock.created()) ::unlink(mark.path.c_str());
+}
+
+void PageRollback::TakeBack(const PageMark& mark, int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_dev != mark.device || info.st_ino != mark.inode ||
+        info.st_size != mark.after)
+        return;
+    struct stat named {};
+    if (!mark.created) {
+        (void)::ftruncate(fd, mark.before);
+    } else if (::stat(mark.path.c_str(), &named) == 0 && named.st_dev == mark.device &&
+               named.st_ino == mark.inode) {
+        ::unlink(mark.path.c_str());
+    }
 }
 
 }  // namespace glimmet

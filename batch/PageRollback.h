@@ -2,24 +2,50 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <string>
+
+#include "render/PageLock.h"
 
 namespace glimmet {
 
-// Puts a page file back as it was before a run appended to it: cut back to its old length, or
-// removed when the run created it. A page that is not a regular file (a FIFO) cannot be taken back.
+// Where a run left a page: enough to take its own bytes back later, and only those.
+struct PageMark {
+    std::string path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool created = false;  // the run made the file
+    off_t before = 0;      // its length before the run
+    off_t after = 0;       // its length when the run let go of it
+};
+
+// Holds a page file for one picture's walk (locked, so no other run appends meanwhile) and puts it
+// back as it was when the walk fails: cut back to its old length, or removed when the run created
+// it. Only the run's own bytes are ever taken back: a page that has since changed is left as it
+// is. A page that is not a regular file (a FIFO) cannot be taken back.
 class PageRollback {
   public:
-    // Makes sure a page can be appended to `path`, creating an empty file when there is none, and
-    // notes how the file was. Returns the system's reason when it cannot be appended to, else "".
+    // Makes sure a page can be appended to `path`, creating an empty file when there is none, locks
+    // it and notes how it was. Returns the system's reason when it cannot be appended to, else "";
+    // Busy() tells that another run holds it.
     std::string Prepare(const std::string& path);
-    void Undo() const;
+    bool Busy() const { return busy_; }
+    // Takes back the `appended` bytes the walk wrote, and lets go of the page.
+    void Undo(int64_t appended);
+    // The walk is done: lets go of the page and tells where it was left.
+    PageMark Keep(int64_t appended);
+
+    // Takes back a page that an earlier walk of this run kept, when no other run holds it and it is
+    // still the same file of the same length.
+    static void TakeBack(const PageMark& mark);
 
   private:
-    std::string path_;
-    bool created_ = false;
+    static void TakeBack(const PageMark& mark, int fd);
+
+    PageLock lock_;
+    PageMark mark_;
     bool regular_ = false;
-    off_t length_ = 0;
+    bool busy_ = false;
 };
 
 }  // namespace glimmet

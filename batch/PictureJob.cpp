@@ -42,8 +42,8 @@ bool NamesPng(const std::string& name) {
 }  // namespace
 
 PictureJob::PictureJob(const BatchOptions& options, const PictureTask& task, WorkerTools& tools,
-                       BatchProgress& progress)
-    : o_(options), task_(task), tools_(tools), progress_(progress) {}
+                       BatchProgress& progress, const StopSignals& stop)
+    : o_(options), task_(task), tools_(tools), progress_(progress), stop_(stop) {}
 
 PictureResult& PictureJob::Finish(int status, PictureError error, std::string message) {
     result_.status = status;
@@ -97,6 +97,20 @@ std::optional<std::string> PictureJob::SaveOutput(const QImage& output) const {
 }
 
 PictureResult PictureJob::Run() {
+    try {
+        return Check();
+    } catch (const std::bad_alloc&) {
+        // Every allocation of the picture's run (its pixels, the page's lines, the glyphs, the
+        // output picture and its encoding, the passing samples) ends that picture alone; what it
+        // held is free again by now.
+        page_.Discard();
+        pageBefore_.Undo(page_.Appended());
+        result_.page = {};
+        return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kOutOfMemory));
+    }
+}
+
+PictureResult& PictureJob::Check() {
     const std::string& path = task_.picture;
     const PictureLoad load = LoadPictureFile(path);  // by its bytes, whatever their encoding
     if (load.error != PictureLoadError::None) return Unreadable(load);
@@ -135,9 +149,10 @@ PictureResult PictureJob::Run() {
             return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kNoMemoryForOutput));
         output.fill(Qt::black);
     }
-    PageRollback pageBefore;
     if (!task_.html.empty()) {
-        const std::string reason = pageBefore.Prepare(task_.html);
+        const std::string reason = pageBefore_.Prepare(task_.html);
+        if (pageBefore_.Busy())
+            return Finish(t::kExitFile, PictureError::CannotWrite, t::PageBusy(task_.html));
         if (!reason.empty())
             return Finish(t::kExitFile, PictureError::CannotWrite, t::CannotAppend(task_.html, reason));
     }
@@ -152,33 +167,30 @@ PictureResult PictureJob::Run() {
     if (!o_.report.empty() && o_.reportLimit > 0)
         recorder.emplace(image, live, static_cast<size_t>(o_.reportLimit));
     PixelSource& source = recorder ? static_cast<PixelSource&>(*recorder) : image;
-    BatchHost host(progress_, task_.index,
+    BatchHost host(progress_, stop_, task_.index,
                    GridPoints(region.y0, region.y1, o_.yStep) * GridPoints(region.x0, region.x1, o_.xStep));
-    WalkOutcome outcome;
-    {
-        PageFile page;
-        WalkPorts ports{source, canvas, host, page};
-        outcome = TransferRegion(live, region, o_.text, ports);
-    }
+    WalkPorts ports{source, canvas, host, page_};
+    const WalkOutcome outcome = TransferRegion(live, region, o_.text, ports);
     result_.outcome = outcome;
     if (recorder) result_.firstPassing = recorder->Samples();
 
     if (!outcome.Completed()) {
-        pageBefore.Undo();
+        pageBefore_.Undo(page_.Appended());
         return Finish(t::kExitArguments, PictureError::Parameters, t::WalkRefusal(outcome.failure));
     }
     if (host.lostLines() > 0) {
-        pageBefore.Undo();
+        pageBefore_.Undo(page_.Appended());
         return Finish(t::kExitFile, PictureError::CannotWrite,
                       t::PageIncomplete(task_.html, host.lossReason()));
     }
     if (!task_.output.empty()) {
         const std::optional<std::string> failed = SaveOutput(output);
         if (failed) {
-            pageBefore.Undo();
+            pageBefore_.Undo(page_.Appended());
             return Finish(t::kExitFile, PictureError::CannotWrite, *failed);
         }
     }
+    if (!task_.html.empty()) result_.page = pageBefore_.Keep(page_.Appended());
     const int status = o_.expectNone && outcome.passed > 0 ? t::kExitSomethingPassed : t::kExitDone;
     return Finish(status, PictureError::None, t::Summary(outcome.samples, outcome.passed));
 }

@@ -8,9 +8,12 @@
 
 #include "batch/BatchOptions.h"
 #include "batch/BatchProgress.h"
+#include "batch/PageRollback.h"
 #include "batch/PassingRecorder.h"
+#include "batch/StopSignals.h"
 #include "batch/WorkerTools.h"
 #include "platform/PictureLoader.h"
+#include "render/PageFile.h"
 #include "render/TransferRegion.h"
 
 namespace glimmet {
@@ -45,19 +48,21 @@ struct PictureResult {
     std::optional<Region> region;
     WalkOutcome outcome;
     std::vector<PassingSample> firstPassing;  // up to the report's limit, when a report is written
+    PageMark page;                            // where a completed walk left its page
 };
 
 // Checks one picture: reads it, refuses parameters that the walk or the output could not follow
-// before anything is written, walks it and writes its files. A run that fails leaves every file as
-// it was and creates none.
+// before anything is written, walks it and writes its files. A run that fails, runs out of memory
+// or is stopped by a signal leaves every file as it was and creates none.
 class PictureJob {
   public:
     PictureJob(const BatchOptions& options, const PictureTask& task, WorkerTools& tools,
-               BatchProgress& progress);
+               BatchProgress& progress, const StopSignals& stop);
 
     PictureResult Run();
 
   private:
+    PictureResult& Check();
     PictureResult& Finish(int status, PictureError error, std::string message);
     PictureResult& Unreadable(const PictureLoad& load);
     // Writes the output picture; the message when that failed.
@@ -68,7 +73,10 @@ class PictureJob {
     const PictureTask& task_;
     WorkerTools& tools_;
     BatchProgress& progress_;
+    const StopSignals& stop_;
     PictureResult result_;
+    PageRollback pageBefore_;
+    PageFile page_;
 };
 
 }  // namespace glimmet

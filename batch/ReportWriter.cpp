@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <new>
 #include <nlohmann/json.hpp>
 #include <system_error>
 
@@ -93,6 +94,14 @@ void ReportWriter::Emit(const std::string& line) {
 
 void ReportWriter::Add(const PictureTask& task, const PictureResult& r) {
     if (o_.report.empty()) return;
+    try {
+        AddLine(task, r);
+    } catch (const std::bad_alloc&) {
+        memoryShort_ = true;  // the report cannot be whole: Finish says so, and no file replaces the old
+    }
+}
+
+void ReportWriter::AddLine(const PictureTask& task, const PictureResult& r) {
     Json line;
     line["type"] = "picture";
     line["path"] = task.picture;
@@ -133,6 +142,9 @@ std::string ReportWriter::Finish(const RunTally& tally, int status) {
                           {"failed", tally.failed},   {"with_passing", tally.withPassing},
                           {"samples", tally.samples}, {"passed", tally.passed},
                           {"status", status}};
+    if (memoryShort_)
+        return t::CannotWrite(o_.report == "-" ? std::string(t::kStandardOutput) : o_.report,
+                              std::string(t::kNoMemory), false);
     Emit(summary.dump() + "\n");
     if (o_.report == "-")
         return outputError_ == 0 ? std::string()

@@ -22,11 +22,13 @@ class ReportWriter {
     std::string Finish(const RunTally& tally, int status);
 
   private:
+    void AddLine(const PictureTask& task, const PictureResult& result);
     void Emit(const std::string& line);
 
     const BatchOptions& o_;
     std::string text_;  // the lines of a report file
     int outputError_ = 0;
+    bool memoryShort_ = false;
 };
 
 }  // namespace glimmet

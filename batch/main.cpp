@@ -2,6 +2,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "batch/BatchTexts.h"
+#include "batch/StopSignals.h"
 
 namespace {
 // Qt's own warnings (such as a missing runtime folder when run as root) are noise in a script's
@@ -18,7 +20,7 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     using namespace glimmet;
     std::vector<std::string> arguments(argv + 1, argv + argc);
     const BatchParse parse = ParseBatchArguments(arguments);
@@ -38,6 +40,8 @@ int main(int argc, char** argv) {
     // run reports after putting every file back, instead of a signal that ends it half-way.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
+    // Before Qt starts any thread: every thread inherits the blocked stop signals.
+    StopSignals stop;
     qInstallMessageHandler(QuietQtMessages);
     // Drawing the output picture needs fonts and so a GUI application, but no screen: it renders
     // off screen unless told otherwise. Without an output picture the lighter core application
@@ -50,5 +54,10 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(qtArgc, argv);
     }
-    return RunBatch(parse.options);
+    return RunBatch(parse.options, stop);
+} catch (const std::bad_alloc&) {
+    // What a picture's run allocates ends that picture alone; this is the start-up itself.
+    std::fprintf(stderr, "%s: %s\n", glimmet::batch_texts::kProgram.data(),
+                 glimmet::batch_texts::kNoMemory.data());
+    return glimmet::batch_texts::kExitFile;
 }

@@ -39,6 +39,12 @@ inline constexpr std::string_view kWalkCoordinateOverflow =
     "32767; уменьшите зум или выделенную область.";
 inline constexpr std::string_view kWalkLoopOverflow =
     "Перенос прерван: координата выборки вышла за пределы от -32768 до 32767.";
+inline constexpr std::string_view kWalkOutOfMemory =
+    "Перенос прерван: не хватает памяти. Строки, уже записанные в HTML-страницу, остаются в ней.";
+// Another program's run appends to the page: this text, the page's name, then the end.
+inline constexpr std::string_view kPageBusy = "Перенос невозможен: в файл HTML-страницы «";
+inline constexpr std::string_view kPageBusyEnd =
+    "» сейчас пишет другая программа. Дождитесь её окончания или выберите другой файл.";
 inline constexpr std::string_view kWalkCounterOverflow =
     "Перенос прерван: счётчик выборок или номер символа текста-заполнения переполнился.";
 

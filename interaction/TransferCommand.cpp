@@ -1,6 +1,8 @@
 #include "interaction/TransferCommand.h"
 
 #include <QLineEdit>
+#include <new>
+#include <string>
 
 #include "interaction/InteractionTexts.h"
 #include "interaction/OutputCanvas.h"
@@ -14,6 +16,7 @@
 #include "platform/TwipPlacement.h"
 #include "render/OutputSize.h"
 #include "render/PageFile.h"
+#include "render/PageLock.h"
 #include "render/TransferRegion.h"
 
 namespace glimmet {
@@ -52,6 +55,16 @@ bool TransferCommand::Run() {
     // there is nowhere to write, and the user is told before anything is drawn.
     if (render.FillMode == kFillPage && render.PagePath.empty()) {
         Fail(interaction_texts::kNoPageFile);
+        return false;
+    }
+    // Another program's run on the same page would interleave its lines with these. The outermost
+    // walk holds the page locked for its whole length: a transfer started inside it appends as
+    // before, since a second lock of this process on the page would only refuse itself.
+    PageLock lock;
+    if (render.FillMode == kFillPage && parts_.session.running == 0 &&
+        lock.Take(render.PagePath) == PageLock::Outcome::Busy) {
+        Fail(std::string(interaction_texts::kPageBusy) + render.PagePath +
+             std::string(interaction_texts::kPageBusyEnd));
         return false;
     }
     // The outline must not be sampled, and the last rendering goes.
@@ -103,9 +116,22 @@ bool TransferCommand::Run() {
     PageFile page;
     WalkPorts ports{parts_.source, canvas, host, page};
     ++parts_.session.running;
-    const WalkOutcome outcome = TransferRegion(render, Region{*x0, *y0, *x1, *y1}, fillText, ports);
+    WalkOutcome outcome;
+    bool outOfMemory = false;
+    try {
+        outcome = TransferRegion(render, Region{*x0, *y0, *x1, *y1}, fillText, ports);
+    } catch (const std::bad_alloc&) {
+        // The page's gathered lines or a glyph: the walk ends, the page keeps the whole lines that
+        // reached it, and the window goes on.
+        page.Discard();
+        outOfMemory = true;
+    }
     --parts_.session.running;
     if (parts_.session.exitRequested) return false;
+    if (outOfMemory) {
+        Fail(interaction_texts::kWalkOutOfMemory);
+        return false;
+    }
     if (!outcome.Completed()) {
         Fail(FailureText(outcome.failure));
         return false;

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdio>
 #include <random>
+#include <string>
 
 #include "platform/DescriptorDevice.h"
 
@@ -37,24 +38,37 @@ std::string FollowLinks(std::string path) {
         const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
         if (length <= 0 || static_cast<size_t>(length) >= sizeof target) return path;
         const std::string next(target, static_cast<size_t>(length));
-        path = next.front() == '/' ? next : Folder(path) + "/" + next;
+        path = next.front() == '/' ? next : Folder(path).append("/").append(next);
     }
     return path;
+}
+
+// A name in `folder` that no one else uses, for a moment.
+std::string TemporaryName(const std::string& folder) {
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, "%d-%016llx", static_cast<int>(::getpid()),
+                  static_cast<unsigned long long>(random()));
+    return folder + "/.glimmet-" + suffix + ".tmp";
 }
 
 // A new, empty file in `folder` under a name no one else uses; the permission bits are those of any
 // new file (0666 less the umask). Returns the descriptor or -1 with errno set.
 int CreateTemporary(const std::string& folder, std::string& name) {
-    thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, "%d-%016llx", static_cast<int>(::getpid()),
-                      static_cast<unsigned long long>(random()));
-        name = folder + "/.glimmet-" + suffix + ".tmp";
+        name = TemporaryName(folder);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The new name itself on disk too, so that a power cut after the save keeps it.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
 }
 
 bool WriteAllAt(int fd, const char* data, size_t size) {
@@ -117,11 +131,47 @@ SaveResult RewriteInPlace(const std::string& path, const QByteArray& content) {
     return {true, 0, false};
 }
 
-// Writes a new file beside `path` and renames it over `path`; `existing` is the old file's status,
-// or null for a new name.
+// An unnamed file in `folder` (O_TMPFILE): until it is linked, a crash or a power cut leaves
+// nothing behind. -1 with errno set; EOPNOTSUPP or EISDIR when the file system or kernel has none.
+int CreateUnnamed(const std::string& folder) {
+    return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the unnamed file `fd` the name `path`, which must not exist. Through /proc first, which
+// needs no privilege; AT_EMPTY_PATH where /proc is not mounted.
+int LinkUnnamed(int fd, const std::string& path) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+    if (errno != ENOENT) return -1;
+    return ::linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH);
+}
+
+// Puts the finished file `fd` at `path`: linked straight to a new name, or linked to a temporary
+// name and renamed over the old file (a hard link cannot replace a file). The temporary name
+// exists only between those two calls.
+int PlaceUnnamed(int fd, const std::string& path, bool exists) {
+    if (!exists && LinkUnnamed(fd, path) == 0) return 0;
+    if (!exists && errno != EEXIST) return -1;
+    std::string temporary;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = TemporaryName(Folder(path));
+        if (LinkUnnamed(fd, temporary) == 0) break;
+        if (errno != EEXIST) return -1;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) == 0) return 0;
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    errno = error;
+    return -1;
+}
+
+// Writes a new file beside `path` and puts it in place of `path`; `existing` is the old file's
+// status, or null for a new name. The data is on disk before the file takes the name.
 SaveResult WriteBeside(const std::string& path, const struct stat* existing, const ContentWriter& write) {
     std::string temporary;
-    const int fd = CreateTemporary(Folder(path), temporary);
+    int fd = CreateUnnamed(Folder(path));
+    // Only a file system without unnamed files gets a named temporary file, which a crash can leave.
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) fd = CreateTemporary(Folder(path), temporary);
     if (fd < 0) {
         const int error = errno;
         if (existing == nullptr || (error != EACCES && error != EPERM)) return Failure(error);
@@ -138,9 +188,13 @@ SaveResult WriteBeside(const std::string& path, const struct stat* existing, con
     }
     SaveResult result = WriteToDescriptor(fd, write);
     if (result.saved && ::fsync(fd) != 0) result = Failure(errno);
+    if (result.saved && temporary.empty() && PlaceUnnamed(fd, path, existing != nullptr) != 0)
+        result = Failure(errno);
     if (::close(fd) != 0 && result.saved) result = Failure(errno);
-    if (result.saved && ::rename(temporary.c_str(), path.c_str()) != 0) result = Failure(errno);
-    if (!result.saved) ::unlink(temporary.c_str());
+    if (result.saved && !temporary.empty() && ::rename(temporary.c_str(), path.c_str()) != 0)
+        result = Failure(errno);
+    if (!result.saved && !temporary.empty()) ::unlink(temporary.c_str());
+    if (result.saved) SyncFolder(Folder(path));
     return result;
 }
 

@@ -21,8 +21,11 @@ using ContentWriter = std::function<bool(QIODevice&)>;
 
 // Writes a file so that a failure never destroys what was there, whatever `path` names (bytes, as
 // the file system spells them):
-// - a regular file or a new name: the content goes to a temporary file beside it, which then takes
-//   the old file's name; the new file keeps the old one's permission bits (and owner, where allowed).
+// - a regular file or a new name: the content goes to an unnamed file beside it (O_TMPFILE), which
+//   once on disk takes the old file's name, so that even a crash or a power cut leaves either the
+//   old file or the whole new one and nothing else (a file system without unnamed files gets a
+//   named temporary file instead); the new file keeps the old one's permission bits (and owner,
+//   where allowed).
 //   A symbolic link is followed and stays a link: the file it names is replaced.
 // - a file that may be written but whose folder may not: rewritten in place, after its new size was
 //   reserved; a failed write restores the old content, and `oldFileLost` says when that failed too.

@@ -69,6 +69,11 @@ void PageFile::Flush() {
     lineEnds_.clear();
 }
 
+void PageFile::Discard() {
+    std::string().swap(buffer_);
+    std::vector<size_t>().swap(lineEnds_);
+}
+
 bool PageFile::AppendGathered(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
@@ -79,7 +84,10 @@ bool PageFile::AppendGathered(int fd) {
     const size_t head = info.st_size == 0 ? page::kByteOrderMark.size() : 0;
     size_t written = 0;
     const bool headWritten = WriteAll(fd, page::kByteOrderMark.data(), head, written);
-    if (headWritten && WriteAll(fd, buffer_.data(), buffer_.size(), written)) return true;
+    if (headWritten && WriteAll(fd, buffer_.data(), buffer_.size(), written)) {
+        appended_ += static_cast<int64_t>(head + buffer_.size());
+        return true;
+    }
     const int writeError = errno;
     // Lines that reached the file whole are kept; a line cut short is taken back, so that the file
     // never ends in half a line (a stream such as a FIFO cannot be cut and is left as it is).
@@ -88,7 +96,7 @@ bool PageFile::AppendGathered(int fd) {
                      : static_cast<size_t>(std::upper_bound(lineEnds_.begin(), lineEnds_.end(), written) -
                                            lineEnds_.begin());
     const off_t keep = whole > 0 ? static_cast<off_t>(head + lineEnds_[whole - 1]) : 0;
-    (void)::ftruncate(fd, info.st_size + keep);
+    if (::ftruncate(fd, info.st_size + keep) == 0) appended_ += keep;
     Lose(lineEnds_.size() - whole, writeError);
     return false;
 }

@@ -26,8 +26,13 @@ class PageFile final : public LineWriter {
 
     void AppendLine(const std::string& path, std::string_view line) override;
     void Flush() override;
+    // Drops the lines gathered and not yet written, freeing their memory (a run that ran out of it).
+    void Discard();
     int64_t LostLines() const override { return lost_; }
     std::string LossReason() const override { return reason_; }
+    // Bytes this writer left in its files, so that a rollback takes back exactly these and no one
+    // else's.
+    int64_t Appended() const { return appended_; }
 
   private:
     void Lose(size_t lines, int error);
@@ -38,6 +43,7 @@ class PageFile final : public LineWriter {
     std::string buffer_;
     std::vector<size_t> lineEnds_;  // offsets in buffer_ just past each line's CR LF
     int64_t lost_ = 0;
+    int64_t appended_ = 0;
     std::string reason_;
 };
 

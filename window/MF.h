@@ -14,6 +14,7 @@
 #include "window/DragKeepingDialogs.h"
 #include "window/FormFields.h"
 #include "window/FormSurface.h"
+#include "window/TerminationSignals.h"
 #include "window/WindowControls.h"
 #include "window/WindowMenus.h"
 #include "window/WindowOptions.h"
@@ -36,7 +37,8 @@ class TransferCommand;
 // The one window of the program. Its handlers keep the names of the events they answer; handlers call
 // one another directly. Key preview is on: every typed character reaches Form_KeyPress before the
 // control with the focus gets it. The window's state lives here for the whole run. A picture file
-// dropped onto the window opens as the open command would open it.
+// dropped onto the window opens as the open command would open it. SIGTERM and SIGHUP end the
+// program as its Exit command does.
 class MF final : public QMainWindow {
     Q_OBJECT
   public:
@@ -152,6 +154,7 @@ class MF final : public QMainWindow {
     std::unique_ptr<MenuChoices> choices_;
     bool loaded_ = false;
     int32_t resizeEvents_ = 0;
+    TerminationSignals termination_{[this] { exit_Click(); }};
 };
 
 }  // namespace glimmet

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +12,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 
 #include "tests/batch/BatchProcess.h"
 #include "tests/platform/PictureFiles.h"
@@ -105,6 +109,63 @@ TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
     EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink());
 }
 
+// Starts the command and, once `ready` holds (or the command ended), sends it `signal`.
+Result Interrupt(const QStringList& arguments, int signal, const std::function<bool(qint64)>& ready) {
+    QProcess process;
+    process.start(GLIMMET_BATCH_PROGRAM, arguments);
+    process.waitForStarted();
+    while (process.state() == QProcess::Running && !ready(process.processId())) QThread::msleep(1);
+    ::kill(static_cast<pid_t>(process.processId()), signal);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError()),
+            {}};
+}
+
+// A file of the folder that the process has open, other than `except`.
+bool WritesInto(qint64 pid, const QString& folder, const QString& except) {
+    for (const QFileInfo& fd :
+         QDir(QString("/proc/%1/fd").arg(pid)).entryInfoList(QDir::Files | QDir::System)) {
+        const QString target = fd.symLinkTarget();
+        if (target.startsWith(folder + "/") && target != except) return true;
+    }
+    return false;
+}
+
+// Ctrl-C, a timeout or a logout during a run takes back every page the run appended to, also
+// those of pictures already done; even SIGKILL while an output is written leaves no file behind.
+TEST_F(BatchCommand, AnInterruptedRunLeavesEveryFileAsItWas) {
+    const QString small = KeyPicture(), big = Plain("big.bmp", {1500, 1500});
+    Write("key.htm", "old page\r\n");
+    const auto before = Snapshot(dir.path());
+    for (const auto& [signal, name] :
+         {std::pair{SIGINT, "SIGINT"}, {SIGTERM, "SIGTERM"}, {SIGHUP, "SIGHUP"}}) {
+        const Result result = Interrupt({"-j", "1", "--html", "%d/%n.htm", small, big}, signal,
+                                        [&](qint64) { return QFileInfo::exists(Path("big.htm")); });
+        EXPECT_EQ(result.status, 128 + signal) << name;
+        EXPECT_EQ(result.errors.count('\n'), 2) << result.errors.toStdString();
+        EXPECT_TRUE(
+            result.errors.endsWith(QString("glimmet-batch: stopped by %1: every page is back as it was "
+                                           "before the run\n")
+                                       .arg(name)))
+            << result.errors.toStdString();
+        EXPECT_EQ(Snapshot(dir.path()), before) << name;
+    }
+    // A page that another program appended to since the run let go of it keeps every byte.
+    const Result shared = Interrupt({"-j", "1", "--html", "%d/%n.htm", small, big}, SIGTERM, [&](qint64) {
+        QFile page(Path("key.htm"));
+        return QFileInfo::exists(Path("big.htm")) && page.open(QIODevice::Append) && page.write("more\r\n");
+    });
+    const QByteArray page = ReadFile(Path("key.htm"));
+    EXPECT_TRUE(shared.status == 143 && page.startsWith("old page\r\n") &&
+                page.endsWith("</HTML>\r\nmore\r\n"));
+    Write("key.htm", "old page\r\n");
+    const Result killed = Interrupt({big, "-z", "4", "-o", Path("out.bmp")}, SIGKILL,
+                                    [&](qint64 pid) { return WritesInto(pid, dir.path(), big); });
+    EXPECT_EQ(killed.status, -1);
+    EXPECT_EQ(Snapshot(dir.path()), before);
+}
+
 TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
     const QString key = KeyPicture(), damaged = Damaged("damaged.bmp"),
                   sprite = Plain("sprite.bmp", {64, 64});
@@ -128,6 +189,10 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
     // At zoom 8 the sprite's page (150 KiB) fits under a 400 KiB limit and its bitmap (750 KiB) does not.
     const QStringList bigOutput = {sprite, "-z", "8", "-o"};
     const Launch limit100{.fileKiB = 100}, limit400{.fileKiB = 400};
+    // Another run appending to a page holds it locked.
+    QFile busy(Write("busy.htm", "another run's page\r\n"));
+    ASSERT_TRUE(busy.open(QIODevice::Append) && ::flock(busy.handle(), LOCK_EX) == 0);
+    const QString huge = Plain("huge.png", {5000, 5000});
     // clang-format off
     ExpectRuns({
         {"nothing differs on a blue border", {key, "-r", "0,1,0,1", "--expect-none"}, 0, "2 samples visited, 0 passed"},
@@ -139,6 +204,7 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
         {"too large", {PicturePath("bmp-claiming-30000-x-30000-in-a-few-bytes.bmp"), "--html", page}, 1, "is beyond what Glimmet reads: it is 30000 x 30000 pixels; at most 268435456 pixels (16384 x 16384) in all"},
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
         {"beyond the memory left", {PicturePath("rle8-blank-10000.bmp"), "--html", page}, 1, "not enough memory to decode its 10000 x 10000 pixels", {.memoryKiB = 300000}},
+        {"a page beyond the memory left", {huge, "--html", page}, 1, "not enough memory", {.memoryKiB = 170000}},
 #endif
         {"bad argument", {key, "-c", "sideways"}, 2, "--compare"},
         {"unwritable output", {key, "-o", Path("no/such/dir/out.bmp")}, 1, "cannot write"},
@@ -153,6 +219,7 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
         {"several pictures: refused parameters count first", {key, Plain("big.bmp", {200, 200}), damaged, "-z", "300"}, 2,
          "'" + Path("big.bmp") + "': a mark lands beyond output coordinate 32767"},
         {"page is the picture", {key, "--html", key}, 2, "give --html another file"},
+        {"page of another run", {key, "--html", busy.fileName()}, 1, "the page file '" + busy.fileName() + "' is being written by another run"},
         {"page is the picture by a link", {key, "--html", Path("key-link.bmp")}, 2, "is the picture"},
         {"page is the picture's hard link", {key, "--html", Path("key-hard.bmp")}, 2, "is the picture"},
         {"page is the output", {key, "--html", page, "-o", Path("page-link.htm")}, 2, "is the output"},

@@ -20,14 +20,19 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
     QFile::copy(Path("key.bmp"), Path("-q.bmp"));
     Write("list.txt", "key.bmp\r\n\r\nplain.bmp\r\n");
     Write("nul.txt", QByteArray("key.bmp\nkey.bmp\0.txt\n", 21));
-    QTemporaryDir own;  // pictures that their own outputs replace, as a run on each alone allows
-    for (const char* name : {"key.bmp", "plain.bmp"}) QFile::copy(Path(name), own.filePath(name));
+    ::symlink("key.bmp", Path("link.bmp").toUtf8());
+    ::link(Path("key.bmp").toUtf8(), Path("hard.bmp").toUtf8());
     // clang-format off
     ExpectRuns({
         {"- reads a list", {"--report", "-", "-"}, 0, "2 pictures", {.input = "key.bmp\nplain.bmp\n"}, 3},
         {"--files-from reads a list", {"--report", "-", "--files-from", "list.txt"}, 0, "2 pictures", {}, 3},
         {"-- ends the options", {"--report", "-", "--", "-q.bmp"}, 0, "12 samples visited", {}, 2},
-        {"each picture its own output", {"-o", "%d/%f", own.filePath("key.bmp"), own.filePath("plain.bmp")}, 0, "2 pictures, 0 failed"},
+        {"each picture its own output", {"-o", "%d/%f", "key.bmp", "plain.bmp"}, 2, "which is the picture 'key.bmp'"},
+        {"a picture its own output", {"-o", "key.bmp", "key.bmp"}, 2, "is the picture"},
+        {"an output linked to its picture", {"-o", "link.bmp", "key.bmp"}, 2, "is the picture"},
+        {"an output hard-linked to its picture", {"-o", "hard.bmp", "key.bmp"}, 2, "is the picture"},
+        {"a report that is the list", {"--files-from", "list.txt", "--report", "list.txt"}, 2, "is the list of pictures"},
+        {"an output that is the list", {"--files-from", "list.txt", "-o", "./list.txt", "key.bmp"}, 2, "is the list of pictures"},
         {"one output for two", {"-o", "same.bmp", "key.bmp", "plain.bmp"}, 2, "tell them apart"},
         {"one page for two pictures", {"--html", "%d/p.htm", "key.bmp", "plain.bmp"}, 2, "for both"},
         {"an output that is another picture", {"-o", "%d/plain.bmp", "key.bmp", "plain.bmp"}, 2, "which is the picture 'plain.bmp'"},

@@ -1,6 +1,11 @@
+#include <pthread.h>
+#include <sys/file.h>
+
 #include <QDialog>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <csignal>
 
 #include "interaction/InteractionTexts.h"
 #include "platform/ImageBox.h"
@@ -223,6 +228,35 @@ class InteractionTest : public QObject {
                  (QList<QRgb>{qRgb(40, 40, 40), kBlack, kBlack}));
         QCOMPARE(w.Panel(1), QStringLiteral("before"));
         QCOMPARE(probe.passes(), 3);  // no yield after the exit
+    }
+
+    // A logout or a `kill` ends the program as Exit does: the walk stops at its next yield, its page
+    // holding whole lines only. A page that another program's run holds is refused before anything
+    // is drawn or written.
+    void signalsAndOtherRunsLeaveThePageWhole() {
+        QTemporaryDir dir;
+        for (const int signal : {SIGTERM, SIGHUP}) {
+            test::Window w(test::Plain(20, 5, qRgb(40, 40, 40)));
+            const QString page = dir.filePath(QString::number(signal));
+            WindowTestAccess::State(w.mf).render.FillMode = kFillPage;
+            WindowTestAccess::State(w.mf).render.PagePath = page.toStdString();
+            test::YieldProbe probe(3, [&] { ::pthread_kill(::pthread_self(), signal); });
+            w.Transfer({0, 0, 9, 4});
+            QVERIFY(w->Session().exitRequested && !w->isVisible());
+            const QByteArray text = test::ReadFile(page);
+            QVERIFY(text.endsWith("\r\n") && !text.contains("</HTML>"));
+        }
+        QFile busy(dir.filePath("busy.htm"));
+        QVERIFY(busy.open(QIODevice::Append) && busy.write("another run\r\n") && busy.flush());
+        QCOMPARE(::flock(busy.handle(), LOCK_EX), 0);
+        test::Window w(test::Plain(20, 20, qRgb(1, 1, 1)));
+        WindowTestAccess::State(w.mf).render.FillMode = kFillPage;
+        WindowTestAccess::State(w.mf).render.PagePath = busy.fileName().toStdString();
+        w.Transfer({0, 0, 5, 5});
+        QCOMPARE(w.dialogs.Texts().last(), QtText(interaction_texts::kPageBusy) + busy.fileName() +
+                                               QtText(interaction_texts::kPageBusyEnd));
+        QCOMPARE(test::ReadFile(busy.fileName()), QByteArray("another run\r\n"));
+        QVERIFY(w->isVisible() && w.Source()->BorderStyle() == SourcePictureBox::kDottedOutline);
     }
 
     void failuresAreReportedAndTheWindowGoesOn() {
