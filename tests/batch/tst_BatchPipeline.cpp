@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QRegularExpression>
 
 #include "tests/batch/BatchProcess.h"
+#include "tests/platform/PictureFiles.h"
 
 // Runs of many pictures: the lists, the templates, the report, and the command's manuals.
 namespace glimmet::test {
@@ -92,6 +95,63 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
               Batch({"--report", "-", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()}).output);
     EXPECT_TRUE(Batch({"--report", "-", "-z", "20000", "key.bmp"}, {.folder = dir.path()})
                     .output.contains(R"("error_kind":"parameters"})"));
+}
+
+// Every failure names its kind in the report; several pictures under any -j give the files each
+// gives alone; a FIFO and /dev/stdout take an output as a stream; --version names the version.
+TEST_F(BatchPipeline, KindsJobsStreamsAndVersion) {
+    KeyPicture();
+    Write("words.bmp", "only words");
+    const QString huge = PicturePath("bmp-claiming-30000-x-30000-in-a-few-bytes.bmp");
+    const std::tuple<QStringList, const char*, int> kinds[] = {
+        {{"words.bmp"}, "not_a_picture", 0},
+        {{huge}, "too_large", 0},
+        {{"key.bmp", "-o", "no/such/folder/out.bmp"}, "cannot_write", 0},
+#if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
+        {{PicturePath("rle8-blank-10000.bmp")}, "out_of_memory", 300000},
+#endif
+    };
+    for (const auto& [arguments, kind, memory] : kinds) {
+        const Result r =
+            Batch(QStringList{"--report", "-"} + arguments, {.memoryKiB = memory, .folder = dir.path()});
+        EXPECT_TRUE(r.status == 1 && r.output.contains(QString(R"("error_kind":"%1"})").arg(kind).toUtf8()))
+            << kind << ": " << r.output.toStdString();
+    }
+    // Four pictures, alone and together under 1 and 3 jobs: the same outputs and pages, byte for byte.
+    QStringList pictures;
+    for (int i = 1; i <= 4; ++i) pictures << Plain(QString("p%1.bmp").arg(i), {40 * i, 30});
+    const QStringList options = {"-z", "2", "-f", "text", "-o", "%d/%n.out.bmp", "--html", "%d/%n.htm"};
+    std::map<QString, QByteArray> alone;
+    for (const QString& picture : pictures) {
+        ASSERT_EQ(Batch(options + QStringList{picture}).status, 0);
+        const auto files = Snapshot(dir.path());
+        for (const auto& [name, bytes] : files)
+            if (name.endsWith(".out.bmp") || name.endsWith(".htm")) alone[name] = bytes;
+        for (const auto& [name, bytes] : files)
+            if (name.endsWith(".out.bmp") || name.endsWith(".htm")) QFile::remove(Path(qPrintable(name)));
+    }
+    ASSERT_EQ(alone.size(), 8u);
+    for (const char* jobs : {"1", "3"}) {
+        ASSERT_EQ(Batch(options + QStringList{"-j", jobs} + pictures).status, 0);
+        for (const auto& [name, bytes] : alone) {
+            EXPECT_EQ(ReadFile(Path(qPrintable(name))), bytes) << name.toStdString() << " under -j " << jobs;
+            QFile::remove(Path(qPrintable(name)));
+        }
+    }
+    // Streams: a FIFO read by another program, and standard output through /dev/stdout.
+    ASSERT_EQ(Batch({"-o", Path("expected.bmp"), "key.bmp"}, {.folder = dir.path()}).status, 0);
+    ASSERT_EQ(::mkfifo(Path("fifo.bmp").toUtf8(), 0600), 0);
+    QProcess reader;
+    reader.setStandardOutputFile(Path("from-fifo.bmp"));
+    reader.start("cat", {Path("fifo.bmp")});
+    ASSERT_EQ(Batch({"-o", Path("fifo.bmp"), "key.bmp"}, {.folder = dir.path()}).status, 0);
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    EXPECT_EQ(ReadFile(Path("from-fifo.bmp")), ReadFile(Path("expected.bmp")));
+    EXPECT_EQ(Batch({"-q", "-o", "/dev/stdout", "key.bmp"}, {.folder = dir.path()}).output,
+              ReadFile(Path("expected.bmp")));
+    const Result version = Batch({"--version"});
+    EXPECT_TRUE(version.status == 0 && version.output == "glimmet-batch " GLIMMET_VERSION "\n")
+        << version.output.toStdString();
 }
 
 TEST_F(BatchPipeline, HelpManualAndCompletionKnowEveryOption) {
