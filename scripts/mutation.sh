@@ -4,8 +4,8 @@
 #   mutation.sh render|params|batch|picture|widgets|window [OUT_DIR]
 # MUTATE names the mutation tool (mutate.py); results go to OUT_DIR/<folder>.jsonl (default
 # /tmp/glimmet-mutation), and a second call resumes where the first stopped. Samples: render 130,
-# params 100, batch 120, picture 50, widgets 50, window 50 mutants, seed 1, so that runs on different
-# commits compare.
+# params 100, batch 120, picture 50, widgets 50, window 50 mutants, seed 1 (SEED=2 draws another
+# sample, into <folder>-seed2.jsonl), so that runs on different commits compare.
 # The mutants are built into the test programs and the `others` they run (the batch command); each
 # case of the GoogleTest programs in `gtests` and each function of the Qt Test programs in `qtests` is
 # registered as a test of its own, so that the report's kills per test name functions, not programs,
@@ -19,6 +19,9 @@ tests='::'  # the registered cases and functions only, never a whole program or 
 folder=${1:?usage: mutation.sh render|params|batch|picture|widgets|window [OUT_DIR]}
 out=${2:-/tmp/glimmet-mutation}
 mutate=${MUTATE:-$root/../shared/tools/mutate/mutate.py}
+seed=${SEED:-1}
+result=$folder
+[ "$seed" = 1 ] || result="$folder-seed$seed"
 src="$out/src-$folder"
 window_tests="tests/interaction/tst_interaction tests/files/tst_files tests/window/tst_window"
 
@@ -90,5 +93,5 @@ done
 # shellcheck disable=SC2086
 python3 "$mutate" run --src "$src" --build-cmd "cmake --build build -j$(nproc) --target $targets" \
   --test-cmd "ulimit -v 4000000; ctest --test-dir build -R '$tests' -j$(nproc) --timeout 60" \
-  --artifacts $artifacts --files $files --sample "$sample" --seed 1 --out "$out/$folder.jsonl"
-python3 "$mutate" report "$out/$folder.jsonl"
+  --artifacts $artifacts --files $files --sample "$sample" --seed "$seed" --out "$out/$result.jsonl"
+python3 "$mutate" report "$out/$result.jsonl"
