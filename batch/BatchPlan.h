@@ -19,7 +19,8 @@ struct BatchPlan {
 // templates and refuses, before anything is read or written, files that would clash: two pictures
 // with one output or page, a page that is a picture (of the run, or any file holding one) or an
 // output, an output that is another picture of the run, a report that is any of them, or standard
-// output twice; and a list whose line holds a NUL.
+// output twice; and a list whose line holds a NUL. Keeps this run's shard of the pictures; an empty
+// list gives no task and no error.
 BatchPlan PlanBatch(const BatchOptions& options);
 
 }  // namespace glimmet

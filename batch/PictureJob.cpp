@@ -9,6 +9,7 @@
 #include "batch/BatchTexts.h"
 #include "batch/NullCanvas.h"
 #include "batch/PageRollback.h"
+#include "batch/StandardOutputPage.h"
 #include "platform/BitmapWriter.h"
 #include "platform/ImagePixelSource.h"
 #include "platform/PictureLoader.h"
@@ -136,7 +137,8 @@ PictureResult PictureJob::Run() {
         output.fill(Qt::black);
     }
     PageRollback pageBefore;
-    if (!task_.html.empty()) {
+    const bool pageToStandardOutput = task_.html == "-";  // a stream, which nothing can take back
+    if (!task_.html.empty() && !pageToStandardOutput) {
         const std::string reason = pageBefore.Prepare(task_.html);
         if (!reason.empty())
             return Finish(t::kExitFile, PictureError::CannotWrite, t::CannotAppend(task_.html, reason));
@@ -156,8 +158,9 @@ PictureResult PictureJob::Run() {
                    GridPoints(region.y0, region.y1, o_.yStep) * GridPoints(region.x0, region.x1, o_.xStep));
     WalkOutcome outcome;
     {
-        PageFile page;
-        WalkPorts ports{source, canvas, host, page};
+        PageFile file;
+        StandardOutputPage stream(STDOUT_FILENO);
+        WalkPorts ports{source, canvas, host, pageToStandardOutput ? static_cast<LineWriter&>(stream) : file};
         outcome = TransferRegion(live, region, o_.text, ports);
     }
     result_.outcome = outcome;
@@ -170,7 +173,9 @@ PictureResult PictureJob::Run() {
     if (host.lostLines() > 0) {
         pageBefore.Undo();
         return Finish(t::kExitFile, PictureError::CannotWrite,
-                      t::PageIncomplete(task_.html, host.lossReason()));
+                      pageToStandardOutput
+                          ? t::CannotWrite(std::string(t::kStandardOutput), host.lossReason(), false)
+                          : t::PageIncomplete(task_.html, host.lossReason()));
     }
     if (!task_.output.empty()) {
         const std::optional<std::string> failed = SaveOutput(output);
