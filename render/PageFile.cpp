@@ -13,8 +13,9 @@
 namespace glimmet {
 
 namespace {
-// Large enough that the batch export writes in big blocks, small enough to bound memory.
-constexpr size_t kFlushBytes = size_t{1} << 20;
+// Large enough that the batch export writes in few calls, small enough that the block is still in the
+// processor's cache when the system copies it into the file.
+constexpr size_t kFlushBytes = size_t{256} << 10;
 
 bool WriteAll(int fd, const char* data, size_t size, size_t& written) {
     written = 0;
@@ -45,8 +46,7 @@ void PageFile::AppendLine(const std::string& path, std::string_view line) {
         Flush();
         path_ = path;
     }
-    buffer_.append(line);
-    buffer_.append(page::kLineEnd);
+    buffer_.append(line).append(page::kLineEnd);
     lineEnds_.push_back(buffer_.size());
     if (buffer_.size() >= kFlushBytes) Flush();
 }
