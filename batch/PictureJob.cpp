@@ -12,6 +12,7 @@
 #include "batch/StandardOutputPage.h"
 #include "platform/BitmapWriter.h"
 #include "platform/ImagePixelSource.h"
+#include "platform/LargePages.h"
 #include "platform/PictureLoader.h"
 #include "platform/RasterCanvas.h"
 #include "render/OutputSize.h"
@@ -131,7 +132,7 @@ PictureResult PictureJob::Run() {
         const int64_t height = TwipsToPixels(twips.height, kStandardTwipsPerPixel);
         if (!OutputSizeAllowed(width, height))
             return Finish(t::kExitArguments, PictureError::Parameters, t::OutputTooLarge(width, height));
-        output = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+        output = LargePagedImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
         if (output.isNull())
             return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kNoMemoryForOutput));
         output.fill(Qt::black);

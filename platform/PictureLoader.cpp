@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <algorithm>
 #include <cerrno>
 #include <new>
 #include <system_error>
@@ -14,6 +15,7 @@
 #include "platform/BmpDecoder.h"
 #include "platform/GifDecoder.h"
 #include "platform/JpegDecoder.h"
+#include "platform/LargePages.h"
 #include "platform/OpaqueOnBlack.h"
 #include "platform/PictureIntegrity.h"
 
@@ -131,7 +133,14 @@ PictureLoad LoadPictureFile(const std::string& name) {
     QByteArray data;
     try {
         if (!file.isSequential() && !file.seek(0)) return cannotRead();
-        data = file.readAll();
+        // A file's bytes are read into memory taken whole beforehand, in large pages where they fit.
+        const qint64 size = file.isSequential() ? 0 : file.size();
+        if (size > 0) {
+            data = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
+            AdviseLargePages(data.data(), static_cast<size_t>(size));
+            data.resize(static_cast<qsizetype>(std::max<qint64>(0, file.read(data.data(), size))));
+        }
+        data += file.readAll();  // what a growing file or a stream holds beyond
     } catch (const std::bad_alloc&) {
         return PictureLoad::OutOfMemory(0, 0);
     }
