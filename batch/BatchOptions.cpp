@@ -214,9 +214,10 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
             std::string value = argument.substr(at + 1);
             // "-k=1,2,3" would otherwise take "=1,2,3" for the key; only long options take "=".
             if (!value.empty() && value[0] == '=') {
-                parse.error = "'" + argument + "': a short option takes its value without '=' (" + name +
-                              "VALUE or " + name + " VALUE), a long one with it (" + option->longName +
-                              "=VALUE)";
+                parse.error = "'" + argument;
+                parse.error += "': a short option takes its value without '=' (" + name;
+                parse.error += "VALUE or " + name;
+                parse.error += " VALUE), a long one with it (" + std::string(option->longName) + "=VALUE)";
                 return parse;
             }
             if (value.empty()) {

@@ -29,7 +29,7 @@ void Unmap(void* mapping) {
 
 QImage LargePagedImage(int width, int height, QImage::Format format) {
     const int depth = QImage::toPixelFormat(format).bitsPerPixel();
-    const auto bytesPerLine = static_cast<qsizetype>((int64_t{width} * depth + 31) / 32 * 4);
+    const qsizetype bytesPerLine = (qsizetype{width} * depth + 31) / 32 * 4;
     const auto size = static_cast<uintptr_t>(bytesPerLine) * static_cast<uintptr_t>(height);
     if (width <= 0 || height <= 0 || depth <= 0 || size < kLargePage) return {width, height, format};
     // Mapped with room to start on a large page's border; the rest on either side is given back.
@@ -37,10 +37,11 @@ QImage LargePagedImage(int width, int height, QImage::Format format) {
     void* mapped =
         ::mmap(nullptr, length + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapped == MAP_FAILED) return {width, height, format};
-    const auto base = reinterpret_cast<uintptr_t>(mapped), start = RoundUp(base);
-    if (start > base) ::munmap(mapped, start - base);
-    ::munmap(reinterpret_cast<void*>(start + length), base + kLargePage - start);
-    auto* pixels = reinterpret_cast<uchar*>(start);
+    const auto base = reinterpret_cast<uintptr_t>(mapped);
+    const uintptr_t head = RoundUp(base) - base;
+    auto* pixels = static_cast<uchar*>(mapped) + head;
+    if (head > 0) ::munmap(mapped, head);
+    ::munmap(pixels + length, kLargePage - head);
     ::madvise(pixels, length, MADV_HUGEPAGE);
     QImage image(pixels, width, height, bytesPerLine, format, Unmap, new Mapping{pixels, length});
     if (image.isNull()) Unmap(new Mapping{pixels, length});
@@ -49,8 +50,10 @@ QImage LargePagedImage(int width, int height, QImage::Format format) {
 
 void AdviseLargePages(void* data, size_t size) {
     const auto at = reinterpret_cast<uintptr_t>(data);
-    const uintptr_t start = RoundUp(at), end = (at + size) & ~(kLargePage - 1);
-    if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    const uintptr_t head = RoundUp(at) - at;
+    if (size <= head) return;
+    const uintptr_t whole = (size - head) & ~(kLargePage - 1);
+    if (whole > 0) ::madvise(static_cast<char*>(data) + head, whole, MADV_HUGEPAGE);
 }
 
 }  // namespace glimmet
