@@ -46,9 +46,15 @@ void PageFile::AppendLine(const std::string& path, std::string_view line) {
         Flush();
         path_ = path;
     }
-    buffer_.append(line).append(page::kLineEnd);
-    lineEnds_.push_back(buffer_.size());
-    if (buffer_.size() >= kFlushBytes) Flush();
+    // The block is sized once and its lines copied in at `used_`, without a string's checks per piece.
+    const size_t size = line.size() + page::kLineEnd.size();
+    if (used_ + size > buffer_.size())
+        buffer_.resize(std::max(used_ + size, kFlushBytes + (kFlushBytes >> 3)));
+    char* at = std::copy(line.begin(), line.end(), buffer_.data() + used_);
+    std::copy(page::kLineEnd.begin(), page::kLineEnd.end(), at);
+    used_ += size;
+    lineEnds_.push_back(used_);
+    if (used_ >= kFlushBytes) Flush();
 }
 
 void PageFile::Lose(size_t lines, int error) {
@@ -65,7 +71,7 @@ void PageFile::Flush() {
         const bool ok = AppendGathered(fd);
         if (::close(fd) != 0 && ok) Lose(lineEnds_.size(), errno);
     }
-    buffer_.clear();
+    used_ = 0;
     lineEnds_.clear();
 }
 
@@ -79,7 +85,7 @@ bool PageFile::AppendGathered(int fd) {
     const size_t head = info.st_size == 0 ? page::kByteOrderMark.size() : 0;
     size_t written = 0;
     const bool headWritten = WriteAll(fd, page::kByteOrderMark.data(), head, written);
-    if (headWritten && WriteAll(fd, buffer_.data(), buffer_.size(), written)) return true;
+    if (headWritten && WriteAll(fd, buffer_.data(), used_, written)) return true;
     const int writeError = errno;
     // Lines that reached the file whole are kept; a line cut short is taken back, so that the file
     // never ends in half a line (a stream such as a FIFO cannot be cut and is left as it is).

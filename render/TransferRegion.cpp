@@ -47,7 +47,8 @@ class Walk {
           region_(region),
           fillText_(fillText),
           characters_(SplitCodePoints(fillText_)),
-          ports_(ports) {}
+          ports_(ports),
+          keepsMarks_(ports.canvas.KeepsMarks()) {}
 
     WalkOutcome Run();
 
@@ -70,6 +71,7 @@ class Walk {
     const std::string fillText_;
     const std::vector<std::string_view> characters_;
     WalkPorts& ports_;
+    const bool keepsMarks_;
     WalkOutcome outcome_;
     bool skipping_ = false;
     int32_t counter_ = 0;
@@ -234,7 +236,8 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
     if (fillMode == kFillPage) {
         // The page comes first: a preview character that cannot be placed is dropped, its line is not.
         WriteSampleLine(passes, colour);
-        if (place()) ports_.canvas.Character(X, Y, character(), passes ? CharacterColour(colour) : 0);
+        if (keepsMarks_ && place())
+            ports_.canvas.Character(X, Y, character(), passes ? CharacterColour(colour) : 0);
         return true;
     }
     if (!passes) return true;
