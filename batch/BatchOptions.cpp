@@ -1,5 +1,6 @@
 #include "batch/BatchOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <nlohmann/json.hpp>
@@ -146,14 +147,36 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
          }},
         {nullptr, "--files-from", "a file name, or - for standard input",
          [&](const std::string& v) { return o.filesFrom = v, !v.empty(); }},
+        {nullptr, "--shard", "K/N: part K of N equal parts, K counted from 0 (0..N-1), N 1..1000000",
+         [&](const std::string& v) {
+             const size_t slash = v.find('/');
+             if (slash == std::string::npos) return false;
+             const auto k = Numbers(v.substr(0, slash), 0, 999999);
+             const auto n = Numbers(v.substr(slash + 1), 1, 1000000);
+             if (!k || !n || k->size() != 1 || n->size() != 1 || k->front() >= n->front()) return false;
+             o.shard = k->front();
+             o.shards = n->front();
+             return true;
+         }},
     };
     const std::vector<std::pair<std::vector<std::string>, bool*>> flags = {
-        {{"--expect-none"}, &o.expectNone},
-        {{"-q", "--quiet"}, &o.quiet},
-        {{"-h", "--help"}, &o.help},
-        {{"--version"}, &o.version},
+        {{"--expect-none"}, &o.expectNone},   {{"-q", "--quiet"}, &o.quiet},
+        {{"-0", "--null"}, &o.nullSeparated}, {{"--dry-run"}, &o.dryRun},
+        {{"-h", "--help"}, &o.help},          {{"--version"}, &o.version},
     };
 
+    // Sets the option from its value, or notes the refusal that names what is allowed.
+    const auto take = [&](const Option& option, const std::string& value) {
+        if (option.set(value)) return true;
+        parse.error = "invalid value '" + value + "' for " + option.longName + ": expected " + option.allowed;
+        return false;
+    };
+    const auto flag = [&](const std::string& name) {
+        for (const auto& [names, target] : flags) {
+            if (std::find(names.begin(), names.end(), name) != names.end()) return *target = true;
+        }
+        return false;
+    };
     bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -165,41 +188,59 @@ BatchParse ParseBatchArguments(const std::vector<std::string>& arguments) {
             optionsEnded = true;
             continue;
         }
-        bool known = false;
-        for (const auto& [names, flag] : flags) {
-            for (const auto& name : names) {
-                if (argument == name) *flag = known = true;
+        if (argument[1] == '-') {
+            bool known = flag(argument);
+            for (const auto& option : valued) {
+                if (known) break;
+                const std::string longName = option.longName;
+                if (argument == longName) {
+                    if (i + 1 >= arguments.size()) {
+                        parse.error = argument + " needs a value: " + option.allowed;
+                        return parse;
+                    }
+                    known = true;
+                    if (!take(option, arguments[++i])) return parse;
+                } else if (argument.rfind(longName + "=", 0) == 0) {
+                    known = true;
+                    if (!take(option, argument.substr(longName.size() + 1))) return parse;
+                }
             }
+            if (!known) {
+                parse.error = "unknown option '" + argument + "' (see --help)";
+                return parse;
+            }
+            continue;
         }
-        for (const auto& option : valued) {
-            if (known) break;
-            std::string value;
-            const std::string longName = option.longName;
-            if (argument == longName || (option.shortName && argument == option.shortName)) {
+        // Short options as getopt reads them: flags bundled (-qj2), a value attached (-z4) or next.
+        for (size_t at = 1; at < argument.size(); ++at) {
+            const std::string name = {'-', argument[at]};
+            if (flag(name)) continue;
+            const auto option = std::find_if(valued.begin(), valued.end(), [&](const Option& candidate) {
+                return candidate.shortName && name == candidate.shortName;
+            });
+            if (option == valued.end()) {
+                parse.error = "unknown option '" + name + "'" +
+                              (argument.size() > 2 ? " in '" + argument + "'" : "") + " (see --help)";
+                return parse;
+            }
+            std::string value = argument.substr(at + 1);
+            // "-k=1,2,3" would otherwise take "=1,2,3" for the key; only long options take "=".
+            if (!value.empty() && value[0] == '=') {
+                parse.error = "'" + argument;
+                parse.error += "': a short option takes its value without '=' (" + name;
+                parse.error += "VALUE or " + name;
+                parse.error += " VALUE), a long one with it (" + std::string(option->longName) + "=VALUE)";
+                return parse;
+            }
+            if (value.empty()) {
                 if (i + 1 >= arguments.size()) {
-                    parse.error = argument + " needs a value: " + option.allowed;
+                    parse.error = name + " needs a value: " + option->allowed;
                     return parse;
                 }
                 value = arguments[++i];
-            } else if (argument.rfind(longName + "=", 0) == 0) {
-                value = argument.substr(longName.size() + 1);
-            } else {
-                continue;
             }
-            known = true;
-            if (!option.set(value)) {
-                parse.error = "invalid value '";
-                parse.error.append(value)
-                    .append("' for ")
-                    .append(longName)
-                    .append(": expected ")
-                    .append(option.allowed);
-                return parse;
-            }
-        }
-        if (!known) {
-            parse.error = "unknown option '" + argument + "' (see --help)";
-            return parse;
+            if (!take(*option, value)) return parse;
+            break;
         }
     }
     if (o.help || o.version) return parse;

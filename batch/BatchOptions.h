@@ -26,8 +26,13 @@ struct BatchOptions {
     std::string report;  // empty: no report; "-": standard output
     int32_t reportLimit = 100;  // passing samples listed per picture
     int32_t jobs = 0;           // pictures checked at once; 0: one per core
+    // This run's part of the picture list: the part `shard` (0-based, as Kubernetes counts a job's
+    // index) of `shards` equal parts by position.
+    int32_t shard = 0, shards = 1;
     bool expectNone = false;
     bool quiet = false;
+    bool nullSeparated = false;  // the lists of - and --files-from end each name with a NUL, not a line end
+    bool dryRun = false;         // check and name the files, write nothing
     bool help = false;
     bool version = false;
 };

@@ -21,8 +21,9 @@ namespace {
 
 // Appends the names listed in a file, one a line; empty lines are skipped and a line may end in
 // CR LF. Returns the refusal when the list cannot be read (the system's reason) or when a line holds
-// a NUL: no file name can, and a name cut there would be another file's.
-BatchPlan ReadList(const std::string& path, std::vector<std::string>& names) {
+// a NUL: no file name can, and a name cut there would be another file's. With `nul` each name ends
+// with a NUL instead (find -print0), and is taken exactly, line ends and all.
+BatchPlan ReadList(const std::string& path, bool nul, std::vector<std::string>& names) {
     const bool standardInput = path == "-";
     const std::string shown = standardInput ? std::string(t::kStandardInput) : path;
     const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -42,7 +43,13 @@ BatchPlan ReadList(const std::string& path, std::vector<std::string>& names) {
     if (!standardInput) ::close(fd);
     size_t start = 0;
     for (size_t number = 1; start < text.size(); ++number) {
-        size_t end = text.find('\n', start);
+        size_t end = text.find(nul ? '\0' : '\n', start);
+        if (nul) {
+            if (end == std::string::npos) end = text.size();
+            if (end > start) names.push_back(text.substr(start, end - start));
+            start = end + 1;
+            continue;
+        }
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
         if (line.find('\0') != std::string::npos) return {{}, t::NulInList(shown, number), t::kExitArguments};
@@ -81,6 +88,17 @@ std::string Clash(const Use& first, const Use& second, const std::vector<Picture
     return t::ReportClash(second.name, first.name);
 }
 
+const char* OptionOf(Role role) {
+    return role == Role::Output ? "-o" : role == Role::Page ? "--html" : "--report";
+}
+
+// The part of `shards` equal parts of a list of `count` that holds `position`: part k holds the
+// positions from k * count / shards (rounded down) on, so parts differ by one picture at most.
+int32_t ShardOf(size_t position, size_t count, int32_t shards) {
+    return static_cast<int32_t>((static_cast<uint64_t>(position + 1) * static_cast<uint64_t>(shards) - 1) /
+                                count);
+}
+
 }  // namespace
 
 BatchPlan PlanBatch(const BatchOptions& o) {
@@ -91,14 +109,14 @@ BatchPlan PlanBatch(const BatchOptions& o) {
             pictures.push_back(picture);
             continue;
         }
-        BatchPlan refused = ReadList("-", pictures);
+        BatchPlan refused = ReadList("-", o.nullSeparated, pictures);
         if (!refused.error.empty()) return refused;
     }
     if (!o.filesFrom.empty()) {
-        BatchPlan refused = ReadList(o.filesFrom, pictures);
+        BatchPlan refused = ReadList(o.filesFrom, o.nullSeparated, pictures);
         if (!refused.error.empty()) return refused;
     }
-    if (pictures.empty()) return {{}, std::string(t::kNoPictures), t::kExitArguments};
+    // An empty list is nothing to do, as for xargs -r; the run says so (RunBatch).
 
     const OutputTemplate output(o.output), page(o.html);
     for (size_t i = 0; i < pictures.size(); ++i) {
@@ -111,11 +129,15 @@ BatchPlan PlanBatch(const BatchOptions& o) {
     for (const std::string& picture : pictures) pagesNotInto.AddPicture(picture);
     std::map<FileIdentity, Use> uses;
     std::optional<Use> standardOutput;
+    // Files are kept apart over the whole list, so that the shards of one list never clash either;
+    // standard output only within this run's shard, the part of the list that it writes.
+    const auto inShard = [&](size_t task) { return ShardOf(task, pictures.size(), o.shards) == o.shard; };
     const auto use = [&](Role role, size_t task, const std::string& name) -> std::string {
         if (name.empty()) return {};
         Use next{role, task, name};
         if (name == "-" && role != Role::Picture) {
-            if (standardOutput) return std::string(t::kStandardOutputTwice);
+            if (role != Role::Report && !inShard(task)) return {};
+            if (standardOutput) return t::StandardOutputTwice(OptionOf(standardOutput->role), OptionOf(role));
             standardOutput = next;
             return {};
         }
@@ -140,6 +162,8 @@ BatchPlan PlanBatch(const BatchOptions& o) {
     }
     const std::string error = use(Role::Report, 0, o.report);
     if (!error.empty()) return {{}, error, t::kExitArguments};
+    std::erase_if(plan.tasks, [&](const PictureTask& task) { return !inShard(task.index); });
+    for (size_t i = 0; i < plan.tasks.size(); ++i) plan.tasks[i].index = i;
     return plan;
 }
 

@@ -20,7 +20,7 @@ struct BatchPlan {
 // with one output or page, a page that is a picture (of the run, or any file holding one) or an
 // output, an output that is a picture of the run (its own included), a report that is any of them, a
 // written file that is the list read by --files-from, or standard output twice; and a list whose
-// line holds a NUL.
+// line holds a NUL. Keeps this run's shard of the pictures; an empty list gives no task and no error.
 BatchPlan PlanBatch(const BatchOptions& options);
 
 }  // namespace glimmet

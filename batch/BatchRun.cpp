@@ -1,10 +1,14 @@
 #include "batch/BatchRun.h"
 
+#include <fcntl.h>
 #include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <new>
+#include <system_error>
 
 #include "batch/BatchPlan.h"
 #include "batch/BatchProgress.h"
@@ -41,6 +45,33 @@ bool ReadingFailed(PictureError error) {
            error == PictureError::Damaged;
 }
 
+// Lists what a run would write, each picture as three fields: its name, its output and its page
+// (empty when none), tab-separated on a line, or each field ended by a NUL with --null, since names
+// may hold tabs and line ends. A picture that cannot be opened is named instead: its run would
+// write nothing.
+int DryRun(const BatchOptions& o, const std::vector<PictureTask>& tasks, BatchProgress& messages) {
+    int status = t::kExitDone;
+    std::string listing;
+    for (const PictureTask& task : tasks) {
+        const int fd = ::open(task.picture.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            messages.Say(t::CannotRead(task.picture, std::generic_category().message(errno)));
+            status = t::kExitFile;
+            continue;
+        }
+        ::close(fd);
+        for (const std::string* field : {&task.picture, &task.output, &task.html})
+            listing += *field + (o.nullSeparated ? '\0' : field == &task.html ? '\n' : '\t');
+    }
+    if (std::fwrite(listing.data(), 1, listing.size(), stdout) != listing.size() ||
+        std::fflush(stdout) != 0) {
+        messages.Say(
+            t::CannotWrite(std::string(t::kStandardOutput), std::generic_category().message(errno), false));
+        status = std::max(status, t::kExitFile);
+    }
+    return status;
+}
+
 }  // namespace
 
 int RunBatch(const BatchOptions& o, StopSignals& stop) {
@@ -48,6 +79,13 @@ int RunBatch(const BatchOptions& o, StopSignals& stop) {
     if (!plan.error.empty()) {
         BatchProgress(0, false).Say(plan.error);
         return plan.status;
+    }
+    if (plan.tasks.empty() && !o.quiet)
+        BatchProgress(0, false).Say(o.shards > 1 ? t::EmptyShard(o.shard, o.shards)
+                                                 : std::string(t::kNoPictures));
+    if (o.dryRun) {
+        BatchProgress messages(0, false);
+        return DryRun(o, plan.tasks, messages);
     }
     // From here on files are written, and a signal has them put back first.
     stop.Defer();

@@ -33,20 +33,28 @@ with the comparison and marks the samples that pass on an output picture, or wri
   -o, --output FILE       write the rendered output picture: PNG when FILE ends in .png (any case), a
                           24-bit BMP otherwise; - writes the BMP to standard output
       --html FILE         append the export's page to FILE (the walk runs as the export does; --output
-                          then saves its text preview)
+                          then saves its text preview); - writes the page of one picture to standard output
       --report FILE       write a report in JSON Lines, one object per picture and a summary; - for
                           standard output
       --report-limit N    passing samples the report lists per picture, 0..1000000; default 100
   -j, --jobs N            pictures checked at once, 1..1024; default one per core
       --files-from FILE   also check the pictures FILE lists, one a line; - for standard input
+  -0, --null              the lists of - and --files-from end each name with a NUL, not a line end
+      --shard K/N         check only part K of N equal parts of the list of pictures, by position; K
+                          counts from 0 (0..N-1), as a Kubernetes Indexed Job's JOB_COMPLETION_INDEX;
+                          clashes of files are still checked over the whole list
+      --dry-run           check the arguments and that each picture can be opened, print the files each
+                          picture's run would write (picture, output, page: tab-separated, one picture a
+                          line; with --null each field ended by a NUL) and write nothing
       --expect-none       exit status 3 when any sample passes (e.g. "no pixel of this border differs
                           from the key")
   -q, --quiet             no progress bar and no summaries
   -h, --help; --version
   --                      ends the options: every later argument is a PICTURE
-A PICTURE - reads the list of pictures from standard input, one a line. The FILE of --output and
---html may be a template: %n is the picture's name without its extension, %f with it, %d its folder,
-%% a percent sign; two pictures may not get one file.
+A PICTURE - reads the list of pictures from standard input, one a line; a list that names no
+picture is nothing to do (exit status 0). The FILE of --output and --html may be a template: %n is
+the picture's name without its extension, %f with it, %d its folder, %% a percent sign; two pictures
+may not get one file. Short options bundle and take their values attached, as getopt reads them.
 Exit status: 0 done; 1 a picture could not be read or a file written; 2 bad arguments, or parameters a
 walk cannot follow; 3 --expect-none found a passing sample. Over several pictures: 2 if any picture
 gave 2, else 1 if any gave 1, else 3 if any gave 3, else 0. One failing picture never stops the others.
@@ -168,11 +176,19 @@ inline std::string WritesList(const std::string& file, const std::string& list) 
     return "'" + file + "' is the list of pictures '" + list +
            "', which is read, never written: give another file";
 }
-inline constexpr std::string_view kStandardOutputTwice =
-    "only one of -o and --report may write to standard output (-)";
+inline std::string StandardOutputTwice(const std::string& first, const std::string& second) {
+    if (first == second)
+        return first + " - writes one picture's file to standard output, and this run has several: give " +
+               first + " a file name or a template with %n, %f or %d";
+    return "only one of " + first + " and " + second + " may write to standard output (-)";
+}
 
 // The pictures of a run.
-inline constexpr std::string_view kNoPictures = "the lists name no PICTURE";
+inline constexpr std::string_view kNoPictures = "the lists name no PICTURE: nothing to do";
+inline std::string EmptyShard(int32_t shard, int32_t shards) {
+    return "shard " + std::to_string(shard) + "/" + std::to_string(shards) +
+           " holds no PICTURE of the list: nothing to do";
+}
 inline constexpr std::string_view kStandardInput = "standard input";
 inline std::string CannotReadList(const std::string& list, const std::string& reason) {
     return "cannot read the list of pictures '" + list + "': " + reason;

@@ -11,6 +11,7 @@ class NullCanvas final : public MarkCanvas {
     void Circle(int32_t, int32_t, int32_t, uint32_t) override {}
     void Box(int32_t, int32_t, int32_t, int32_t, uint32_t) override {}
     void Character(int32_t, int32_t, std::string_view, uint32_t) override {}
+    bool KeepsMarks() const override { return false; }
 };
 
 }  // namespace glimmet

@@ -9,8 +9,10 @@
 #include "batch/BatchTexts.h"
 #include "batch/NullCanvas.h"
 #include "batch/PageRollback.h"
+#include "batch/StandardOutputPage.h"
 #include "platform/BitmapWriter.h"
 #include "platform/ImagePixelSource.h"
+#include "platform/LargePages.h"
 #include "platform/PictureLoader.h"
 #include "platform/RasterCanvas.h"
 #include "render/OutputSize.h"
@@ -144,12 +146,13 @@ PictureResult& PictureJob::Check() {
         const int64_t height = TwipsToPixels(twips.height, kStandardTwipsPerPixel);
         if (!OutputSizeAllowed(width, height))
             return Finish(t::kExitArguments, PictureError::Parameters, t::OutputTooLarge(width, height));
-        output = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+        output = LargePagedImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
         if (output.isNull())
             return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kNoMemoryForOutput));
         output.fill(Qt::black);
     }
-    if (!task_.html.empty()) {
+    const bool pageToStandardOutput = task_.html == "-";  // a stream, which nothing can take back
+    if (!task_.html.empty() && !pageToStandardOutput) {
         const std::string reason = pageBefore_.Prepare(task_.html);
         if (pageBefore_.Busy())
             return Finish(t::kExitFile, PictureError::CannotWrite, t::PageBusy(task_.html));
@@ -169,7 +172,8 @@ PictureResult& PictureJob::Check() {
     PixelSource& source = recorder ? static_cast<PixelSource&>(*recorder) : image;
     BatchHost host(progress_, stop_, task_.index,
                    GridPoints(region.y0, region.y1, o_.yStep) * GridPoints(region.x0, region.x1, o_.xStep));
-    WalkPorts ports{source, canvas, host, page_};
+    StandardOutputPage stream(STDOUT_FILENO);
+    WalkPorts ports{source, canvas, host, pageToStandardOutput ? static_cast<LineWriter&>(stream) : page_};
     const WalkOutcome outcome = TransferRegion(live, region, o_.text, ports);
     result_.outcome = outcome;
     if (recorder) result_.firstPassing = recorder->Samples();
@@ -181,7 +185,9 @@ PictureResult& PictureJob::Check() {
     if (host.lostLines() > 0) {
         pageBefore_.Undo(page_.Appended());
         return Finish(t::kExitFile, PictureError::CannotWrite,
-                      t::PageIncomplete(task_.html, host.lossReason()));
+                      pageToStandardOutput
+                          ? t::CannotWrite(std::string(t::kStandardOutput), host.lossReason(), false)
+                          : t::PageIncomplete(task_.html, host.lossReason()));
     }
     if (!task_.output.empty()) {
         const std::optional<std::string> failed = SaveOutput(output);

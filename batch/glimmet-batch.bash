@@ -12,13 +12,14 @@ _glimmet_batch() {
             mapfile -t COMPREPLY < <(compgen -f -- "$current")
             return ;;
         -r | --region | -s | --step | -z | --zoom | -k | --key | --tolerance | -t | --text | \
-        --report-limit | -j | --jobs)
+        --report-limit | -j | --jobs | --shard)
             return ;;
     esac
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "-r --region -s --step -z --zoom -k --key -c --compare
             --tolerance -f --fill -t --text -o --output --html --report --report-limit -j --jobs
-            --files-from --expect-none -q --quiet -h --help --version --" -- "$current")
+            --files-from -0 --null --shard --dry-run --expect-none -q --quiet -h --help --version
+            --" -- "$current")
         return
     fi
     mapfile -t COMPREPLY < <(compgen -f -- "$current")

@@ -1,5 +1,8 @@
 #include "interaction/TransferCommand.h"
 
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <new>
 #include <string>
@@ -22,6 +25,9 @@
 namespace glimmet {
 
 namespace {
+
+// Output pictures from this many pixels on (64 MB) are first written under the busy cursor.
+constexpr int64_t kBusyOutputPixels = int64_t{1} << 24;
 
 std::string_view FailureText(WalkFailure failure) {
     switch (failure) {
@@ -90,10 +96,20 @@ bool TransferCommand::Run() {
             Fail(interaction_texts::kOutputTooLarge);
             return false;
         }
+        // The first writing of a large output picture can take a second (256 MB where the system
+        // has no large pages): the busy cursor says so, shown before the work starts.
+        const bool large = width * height >= kBusyOutputPixels;
+        if (large) {
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
         // The size is the inner area, so that the box shows the whole grid, both ends included.
         parts_.placement.SetInnerWidth(&parts_.output, size.width);
         parts_.placement.SetInnerHeight(&parts_.output, size.height);
-        if (width > 0 && height > 0 && parts_.output.DrawTarget()->isNull()) {
+        const bool allocated = width <= 0 || height <= 0 || !parts_.output.DrawTarget()->isNull();
+        if (large) QGuiApplication::restoreOverrideCursor();
+        if (parts_.session.exitRequested) return false;
+        if (!allocated) {
             Fail(interaction_texts::kOutputNotAllocated);
             return false;
         }

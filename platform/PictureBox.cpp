@@ -1,7 +1,9 @@
 #include "platform/PictureBox.h"
 
 #include <QPainter>
+#include <cstring>
 
+#include "platform/LargePages.h"
 #include "platform/SunkenBorder.h"
 
 namespace glimmet {
@@ -82,7 +84,7 @@ void PictureBox::SyncSize() {
 }
 
 QImage PictureBox::Blank() const {
-    QImage image(InnerSize(), QImage::Format_RGB32);
+    QImage image = LargePagedImage(InnerSize().width(), InnerSize().height(), QImage::Format_RGB32);
     if (!image.isNull()) image.fill(background_);
     return image;
 }
@@ -95,7 +97,19 @@ void PictureBox::EnsureRetained() {
 }
 
 void PictureBox::ResetScreen() {
-    screen_ = retained_.isNull() ? Blank() : retained_.copy();
+    if (retained_.isNull()) {
+        screen_ = Blank();
+        return;
+    }
+    // A copy as Blank() gives it, so that a large one is not written page by small page either.
+    screen_ = LargePagedImage(retained_.width(), retained_.height(), retained_.format());
+    if (screen_.bytesPerLine() == retained_.bytesPerLine()) {
+        std::memcpy(screen_.bits(), retained_.constBits(), static_cast<size_t>(retained_.sizeInBytes()));
+        screen_.setDotsPerMeterX(retained_.dotsPerMeterX());
+        screen_.setDotsPerMeterY(retained_.dotsPerMeterY());
+    } else {
+        screen_ = retained_.copy();
+    }
 }
 
 }  // namespace glimmet

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/LargePages.h"
 #include "platform/PictureDamage.h"
 
 namespace glimmet {
@@ -46,7 +47,7 @@ struct PictureLoad {
     static PictureLoad Canvas(int64_t width, int64_t height, int64_t maxPixels, QImage::Format format) {
         if (!Fits(width, height, maxPixels)) return TooLarge(width, height);
         PictureLoad load;
-        load.image = QImage(static_cast<int>(width), static_cast<int>(height), format);
+        load.image = LargePagedImage(static_cast<int>(width), static_cast<int>(height), format);
         if (load.image.isNull()) return OutOfMemory(width, height);
         return load;
     }

@@ -12,6 +12,7 @@
 #include "platform/BmpDecoder.h"
 #include "platform/GifDecoder.h"
 #include "platform/JpegDecoder.h"
+#include "platform/LargePages.h"
 #include "platform/OpaqueOnBlack.h"
 #include "platform/PictureIntegrity.h"
 #include "platform/PngDecoder.h"

@@ -1,15 +1,33 @@
 #include "render/ColorRules.h"
 
+#include <array>
+#include <cstring>
+
 namespace glimmet {
 
 namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-}
+// The two digits of every byte, so that the page's colours cost a look-up each.
+constexpr std::array<char, 512> kBytePairs = [] {
+    std::array<char, 512> pairs{};
+    for (size_t byte = 0; byte < 256; ++byte) {
+        pairs[2 * byte] = kHexDigits[byte >> 4];
+        pairs[2 * byte + 1] = kHexDigits[byte & 0xF];
+    }
+    return pairs;
+}();
+}  // namespace
 
 void ColorToHexText(int32_t colour, char out[6]) {
     // The text has as many digits as the 32-bit pattern needs, at least 6 (zero padding); character
     // i from the left (i = 1..n) is nibble n - i of the pattern.
     const uint32_t bits = static_cast<uint32_t>(colour);
+    if (bits <= 0xFFFFFF) {  // six digits, the byte pairs reversed: every colour of a picture
+        std::memcpy(out, &kBytePairs[2 * (bits & 0xFF)], 2);
+        std::memcpy(out + 2, &kBytePairs[2 * ((bits >> 8) & 0xFF)], 2);
+        std::memcpy(out + 4, &kBytePairs[2 * (bits >> 16)], 2);
+        return;
+    }
     int digits = 6;
     while (digits < 8 && (bits >> (4 * digits)) != 0) ++digits;
     auto character = [&](int position) { return kHexDigits[(bits >> (4 * (digits - position))) & 0xF]; };

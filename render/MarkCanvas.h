@@ -17,6 +17,8 @@ class MarkCanvas {
     virtual void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour) = 0;
     // One character (a single UTF-8 code point, or empty) with its top-left corner at (x, y).
     virtual void Character(int32_t x, int32_t y, std::string_view glyph, uint32_t colour) = 0;
+    // False for a canvas that keeps nothing: the export's page then needs no mark placed at all.
+    virtual bool KeepsMarks() const { return true; }
 };
 
 }  // namespace glimmet

@@ -40,7 +40,8 @@ class PageFile final : public LineWriter {
     bool AppendGathered(int fd);
 
     std::string path_;
-    std::string buffer_;
+    std::string buffer_;  // its first used_ bytes are the lines gathered
+    size_t used_ = 0;
     std::vector<size_t> lineEnds_;  // offsets in buffer_ just past each line's CR LF
     int64_t lost_ = 0;
     int64_t appended_ = 0;

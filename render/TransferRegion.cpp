@@ -47,7 +47,8 @@ class Walk {
           region_(region),
           fillText_(fillText),
           characters_(SplitCodePoints(fillText_)),
-          ports_(ports) {}
+          ports_(ports),
+          keepsMarks_(ports.canvas.KeepsMarks()) {}
 
     WalkOutcome Run();
 
@@ -61,7 +62,7 @@ class Walk {
     bool Sample(int32_t x, int32_t y);  // false: the walk ends
     bool Mark(int32_t x, int32_t y, int32_t colour);
     void ShowProgress();
-    void WriteSampleLine(bool passing, int32_t colour, std::string_view character);
+    void WriteSampleLine(bool passing, int32_t colour);
     void AppendLine(std::string_view line) { ports_.page.AppendLine(live_.PagePath, line); }
     void Finish();
 
@@ -70,6 +71,7 @@ class Walk {
     const std::string fillText_;
     const std::vector<std::string_view> characters_;
     WalkPorts& ports_;
+    const bool keepsMarks_;
     WalkOutcome outcome_;
     bool skipping_ = false;
     int32_t counter_ = 0;
@@ -80,7 +82,13 @@ class Walk {
     int16_t characterIndex_ = 0;
     int32_t yieldEvery_ = 1;
     int32_t untilYieldCheck_ = 1;
-    std::string line_;  // reused for every sample line
+    // Each character's two sample lines, made at the first one: the failing line, and the passing
+    // line whose six colour digits are written in place for each sample, so a sample costs no
+    // formatting.
+    struct SampleLines {
+        std::string passing, failing;
+    };
+    std::vector<SampleLines> sampleLines_;
 };
 
 WalkOutcome Walk::Run() {
@@ -227,8 +235,9 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
 
     if (fillMode == kFillPage) {
         // The page comes first: a preview character that cannot be placed is dropped, its line is not.
-        WriteSampleLine(passes, colour, character());
-        if (place()) ports_.canvas.Character(X, Y, character(), passes ? CharacterColour(colour) : 0);
+        WriteSampleLine(passes, colour);
+        if (keepsMarks_ && place())
+            ports_.canvas.Character(X, Y, character(), passes ? CharacterColour(colour) : 0);
         return true;
     }
     if (!passes) return true;
@@ -261,20 +270,26 @@ bool Walk::Mark(int32_t x, int32_t y, int32_t colour) {
     return true;
 }
 
-void Walk::WriteSampleLine(bool passes, int32_t colour, std::string_view character) {
-    line_.clear();
-    if (passes) {
-        char hex[6];
-        ColorToHexText(colour, hex);
-        line_ += page::kPassingOpen;
-        line_.append(hex, 6);
-        line_ += page::kPassingMiddle;
-    } else {
-        line_ += page::kFailingOpen;
+void Walk::WriteSampleLine(bool passes, int32_t colour) {
+    if (sampleLines_.empty()) {
+        const std::vector<std::string_view> none = {std::string_view()};
+        for (const std::string_view character : characters_.empty() ? none : characters_) {
+            SampleLines& lines = sampleLines_.emplace_back();
+            lines.passing.append(page::kPassingOpen).append(6, '0').append(page::kPassingMiddle);
+            lines.failing.append(page::kFailingOpen);
+            for (std::string* line : {&lines.passing, &lines.failing}) {
+                page::AppendEscaped(*line, character);
+                line->append(page::kSampleClose);
+            }
+        }
     }
-    page::AppendEscaped(line_, character);
-    line_ += page::kSampleClose;
-    AppendLine(line_);
+    SampleLines& lines = sampleLines_[characters_.empty() ? 0 : static_cast<size_t>(characterIndex_ - 1)];
+    if (!passes) {
+        AppendLine(lines.failing);
+        return;
+    }
+    ColorToHexText(colour, lines.passing.data() + page::kPassingOpen.size());
+    AppendLine(lines.passing);
 }
 
 }  // namespace

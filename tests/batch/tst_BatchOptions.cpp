@@ -39,6 +39,11 @@ TEST(BatchOptions, ReadsEveryOptionAndItsDefaults) {
     EXPECT_EQ(o.pictures, Words("pic.gif -z -"));
     EXPECT_EQ(ParseBatchArguments(Words("-s 2,5 p")).options.yStep, 5);
     EXPECT_EQ(ParseBatchArguments(Words("-k 153,102,51 p")).options.key, 3368601);
+    EXPECT_FALSE(d.nullSeparated || d.dryRun || d.shard != 0 || d.shards != 1);
+    // As getopt reads short options: bundled flags, a value attached or in the next word.
+    const BatchOptions b = ParseBatchArguments(Words("-qj2 -z4 -0k #112233 --dry-run --shard 2/3 p")).options;
+    EXPECT_TRUE(b.quiet && b.jobs == 2 && b.zoom == 4 && b.nullSeparated && b.key == RGB(0x11, 0x22, 0x33));
+    EXPECT_TRUE(b.dryRun && b.shard == 2 && b.shards == 3 && b.pictures == std::vector<std::string>{"p"});
 }
 
 TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowed) {
@@ -74,6 +79,14 @@ TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowe
         {"-t \xC0\xAF p", "--text"},
         {"-t \xED\xA0\x80 p", "--text"},
         {"-t \xF0\x9F\x99\x82<&> p", ""},
+        {"-qx p", "unknown option '-x' in '-qx'"},
+        {"-qj", "-j needs a value"},
+        {"-k=255,0,0 p", "'-k=255,0,0': a short option takes its value without '='"},
+        {"-j3 --null p", ""},
+        {"--shard=0/1 p", ""},
+        {"--shard 3/3 p", "--shard: expected K/N"},
+        {"--shard 0/0 p", "--shard"},
+        {"--shard 1 p", "--shard"},
     };
     for (const auto& [line, error] : cases) {
         const auto parse = ParseBatchArguments(Words(line));

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -25,6 +27,9 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
     Write("nul.txt", QByteArray("key.bmp\nkey.bmp\0.txt\n", 21));
     ::symlink("key.bmp", Path("link.bmp").toUtf8());
     ::link(Path("key.bmp").toUtf8(), Path("hard.bmp").toUtf8());
+    QFile::copy(Path("key.bmp"), Path("new\nline.bmp"));
+    Write("nul0.txt", QByteArray("key.bmp\0new\nline.bmp\0", 22));
+    Write("empty.txt", "\n\r\n");
     // clang-format off
     ExpectRuns({
         {"- reads a list", {"--report", "-", "-"}, 0, "2 pictures", {.input = "key.bmp\nplain.bmp\n"}, 3},
@@ -41,7 +46,18 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
         {"an output that is another picture", {"-o", "%d/plain.bmp", "key.bmp", "plain.bmp"}, 2, "which is the picture 'plain.bmp'"},
         {"a page that is a picture", {"--html", "%d/plain.bmp", "key.bmp", "plain.bmp"}, 2, "is the picture"},
         {"a report that is a picture", {"--report", "./key.bmp", "key.bmp"}, 2, "--report another"},
-        {"standard output twice", {"-o", "-", "--report", "-", "key.bmp"}, 2, "standard output"},
+        {"standard output twice", {"-o", "-", "--report", "-", "key.bmp"}, 2, "only one of -o and --report may write"},
+        {"page and output to standard output", {"--html", "-", "-o", "-", "key.bmp"}, 2, "only one of -o and --html"},
+        {"two outputs to standard output", {"-o", "-", "key.bmp", "plain.bmp"}, 2, "-o - writes one picture's file to standard output, and this run has several"},
+        {"two pages to standard output", {"--html", "-", "key.bmp", "plain.bmp"}, 2, "give --html a file name or a template"},
+        {"-0 reads names ended by NUL", {"--report", "-", "-0", "--files-from", "nul0.txt"}, 0, "2 pictures", {}, 3},
+        {"--null reads standard input", {"-q", "--report", "-", "--null", "-"}, 0, "", {.input = QByteArray("key.bmp\0\0", 9)}, 2},
+        {"an empty list is nothing to do", {"--report", "-", "--files-from", "empty.txt"}, 0, "the lists name no PICTURE: nothing to do", {}, 1},
+        {"an empty list on standard input", {"-"}, 0, "nothing to do"},
+        {"a shard with no picture", {"--shard", "1/3", "key.bmp"}, 0, "shard 1/3 holds no PICTURE of the list: nothing to do"},
+        {"clashes are of the whole list", {"-o", "same.bmp", "--shard", "0/2", "key.bmp", "plain.bmp"}, 2, "tell them apart"},
+        {"standard output is of the shard", {"-q", "--dry-run", "--html", "-", "--shard", "1/2", "key.bmp", "plain.bmp"}, 0, "", {}, 1},
+        {"a dry run writes nothing", {"--dry-run", "-o", "o/%n.png", "--html", "%n.htm", "--report", "r", "key.bmp", "gone.bmp", "plain.bmp"}, 1, "cannot read 'gone.bmp'", {}, 2},
         {"a list that cannot be read", {"--files-from", "none.txt"}, 1, "cannot read the list"},
         {"a NUL inside a listed name", {"--files-from", "nul.txt"}, 2, "line 2 of the list of pictures 'nul.txt' holds a NUL"},
         {"a NUL inside a name on standard input", {"-"}, 2, "line 1 of the list of pictures 'standard input'", {.input = QByteArray("key.bmp\0x", 9)}},
@@ -154,6 +170,48 @@ TEST_F(BatchPipeline, KindsJobsStreamsAndVersion) {
         << version.output.toStdString();
 }
 
+// Shards' reports joined as the README joins them (picture lines in shard order, summed counts, the
+// strongest status) are one run's report; a dry run lists the files; a single page goes to a pipe.
+TEST_F(BatchPipeline, ShardsJoinIntoOneRunDryRunsListAndAPageGoesToAPipe) {
+    QStringList names = {Damaged("cut.bmp"), "gone.bmp"};
+    for (int i = 0; i < 6; ++i) names << Plain(QString("p%1.bmp").arg(i), {4, 2}, i % 2 ? Qt::red : Qt::blue);
+    const QStringList common = {"-q", "--report", "-", "--expect-none", "-r", "0,0,3,0"};
+    const QByteArray whole = Batch(common + names, {.folder = dir.path()}).output;
+    for (const int shards : {3, 11}) {
+        QByteArray joined;
+        std::map<QString, qint64> sums;
+        int strongest = 0;  // statuses from the weakest: 0, 3, 1, 2
+        for (int k = 0; k < shards; ++k) {
+            const QStringList shard = {"--shard", QString("%1/%2").arg(k).arg(shards)};
+            QList<QByteArray> lines =
+                Batch(common + shard + names, {.folder = dir.path()}).output.split('\n');
+            const QJsonObject summary = QJsonDocument::fromJson(lines.at(lines.size() - 2)).object();
+            for (const QString& key : summary.keys()) sums[key] += summary[key].toInteger();
+            strongest = std::max(strongest, int(QByteArray("0312").indexOf('0' + summary["status"].toInt())));
+            joined += lines.mid(0, lines.size() - 2).join('\n') + (lines.size() > 2 ? "\n" : "");
+        }
+        joined += QString(R"({"type":"summary","pictures":%1,"failed":%2,"with_passing":%3,"samples":%4,)"
+                          R"("passed":%5,"status":%6})"
+                          "\n")
+                      .arg(sums["pictures"])
+                      .arg(sums["failed"])
+                      .arg(sums["with_passing"])
+                      .arg(sums["samples"])
+                      .arg(sums["passed"])
+                      .arg(QChar("0312"[strongest]))
+                      .toUtf8();
+        EXPECT_EQ(joined, whole) << shards << " shards";
+    }
+    const QStringList files = {"--dry-run", "-o", "o/%n.png", "--html", "%n.htm", "p0.bmp", "p1.bmp"};
+    EXPECT_EQ(Batch(files, {.folder = dir.path()}).output,
+              "p0.bmp\to/p0.png\tp0.htm\np1.bmp\to/p1.png\tp1.htm\n");
+    EXPECT_EQ(Batch(QStringList{"-0", "--dry-run", "p0.bmp"}, {.folder = dir.path()}).output,
+              QByteArray("p0.bmp\0\0\0", 9));
+    const Result page = Batch({"--html", "-", "p0.bmp"}, {.folder = dir.path()});
+    ASSERT_EQ(Batch({"--html", "p.htm", "p0.bmp"}, {.folder = dir.path()}).status, 0);
+    EXPECT_TRUE(page.status == 0 && page.output == ReadFile(Path("p.htm"))) << page.errors.toStdString();
+}
+
 TEST_F(BatchPipeline, HelpManualAndCompletionKnowEveryOption) {
     const Result help = Batch({"--help"});
     ASSERT_EQ(help.status, 0);
@@ -169,7 +227,7 @@ TEST_F(BatchPipeline, HelpManualAndCompletionKnowEveryOption) {
             completion.contains(QRegularExpression("[ |(]" + QRegularExpression::escape(option) + "[ \n)]")))
             << "completion: " << option.toStdString();
     }
-    EXPECT_GE(count, 29);
+    EXPECT_GE(count, 33);
     // The completion offers the options that begin with what was typed.
     QProcess bash;
     bash.start("bash",

@@ -2,6 +2,7 @@
 #include <sys/file.h>
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -152,6 +153,17 @@ class InteractionTest : public QObject {
             QList<QRgb> seen;
             for (const QPoint& p : points) seen << w.OutPixel(p.x(), p.y());
             QCOMPARE(seen, colours);
+        }
+        // An output of 64 MB and more is first written under the busy cursor, shown before the work.
+        for (const auto& [zoom, busy] : {std::pair{"64", true}, std::pair{"63", false}}) {
+            test::Window w(test::Pattern(80, 80));
+            Qt::CursorShape first = Qt::ArrowCursor;
+            test::YieldProbe probe(1, [&] {
+                if (const QCursor* cursor = QGuiApplication::overrideCursor()) first = cursor->shape();
+            });
+            w.Transfer({0, 0, 64, 64}, zoom);
+            QCOMPARE(first == Qt::WaitCursor, busy);
+            QVERIFY(!QGuiApplication::overrideCursor() && w.Out()->InnerSize().width() > 4000);
         }
     }
 
