@@ -11,6 +11,7 @@
 #include "batch/PageRollback.h"
 #include "batch/StandardOutputPage.h"
 #include "platform/BitmapWriter.h"
+#include "platform/DamageWords.h"
 #include "platform/ImagePixelSource.h"
 #include "platform/LargePages.h"
 #include "platform/PictureLoader.h"
@@ -70,7 +71,7 @@ RenderState PictureJob::WalkState() const {
 PictureResult& PictureJob::Unreadable(const PictureLoad& load) {
     const std::string& path = task_.picture;
     // The fact, then the decoder's own words when it gave any.
-    std::string detail = load.damage ? t::DescribeDamage(load.damage) : load.detail.toStdString();
+    std::string detail = load.damage ? DamageInEnglish(load.damage) : load.detail.toStdString();
     if (load.damage && !load.detail.isEmpty()) detail += " (" + load.detail.toStdString() + ")";
     switch (load.error) {
         case PictureLoadError::CannotOpen:

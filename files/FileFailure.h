@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
 
 #include "platform/QtText.h"
 
 namespace glimmet {
 
 // A failure message: what failed, the file's name in quotes on its own line, then the lines of why.
-inline QString FileFailure(std::string_view label, const QString& path, const QString& why) {
+inline QString FileFailure(TrText label, const QString& path, const QString& why) {
     return QtText(label) + QStringLiteral("«") + path + QStringLiteral("»\n") + why;
 }
 

@@ -5,6 +5,7 @@
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
 #include "platform/BusyWork.h"
+#include "platform/DamageWords.h"
 #include "platform/MessageTexts.h"
 #include "platform/PictureLoader.h"
 #include "platform/SourcePictureBox.h"
@@ -17,13 +18,13 @@ namespace {
 namespace t = files_texts;
 
 QString Why(const PictureLoad& load) {
-    std::string_view kind = t::kCannotRead;
+    TrText kind = t::kCannotRead;
     if (load.error == PictureLoadError::NotAPicture) kind = t::kNotAPicture;
     if (load.error == PictureLoadError::Damaged) kind = t::kDamaged;
     if (load.error == PictureLoadError::TooLarge) kind = t::kTooLarge;
     if (load.error == PictureLoadError::OutOfMemory) kind = t::kOutOfMemory;
     QString why = QtText(kind);
-    const QString reason = load.damage ? QString::fromStdString(t::DescribeDamage(load.damage)) : load.detail;
+    const QString reason = load.damage ? DamageTranslated(load.damage) : load.detail;
     if (!reason.isEmpty())
         why += QStringLiteral("\n") + QtText(message_texts::kReason) + SystemReason(reason);
     return why + QStringLiteral("\n") + QtText(t::kOpenKeepsPicture);

@@ -17,7 +17,7 @@ bool PageFileCheck::Allows(const std::string& page) const {
     guard.AddPicture(savedPath_);
     const auto refusal = guard.Check(page);
     if (!refusal) return true;
-    const QString why = !refusal->picture        ? QString::fromStdString(t::HoldsPicture(refusal->format))
+    const QString why = !refusal->picture        ? t::HoldsPicture(refusal->format)
                         : *refusal->picture == 0 ? QtText(t::kIsShownPicture)
                                                  : QtText(t::kIsSavedPicture);
     dialogs_.MsgBox(FileFailure(t::kPageIntoPicture, QFile::decodeName(page.c_str()),

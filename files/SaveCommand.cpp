@@ -26,7 +26,7 @@ bool SameFile(const QString& a, const std::string& b) {
 }  // namespace
 
 bool SaveCommand::MayReplace(const QString& path) {
-    std::string_view label;
+    TrText label{};
     if (SameFile(path, parts_.picturePath)) {
         label = t::kReplacesPicture;
     } else if (SameFile(path, parts_.pagePath)) {

@@ -2,50 +2,74 @@
 
 #include <string_view>
 
+#include "platform/QtText.h"
+
 namespace glimmet::interaction_texts {
 
-// Texts of the transfer command, UTF-8.
+// Texts of the transfer command: English sources translated through the "Transfer" context.
 
 // The size message: this label, Str of the width, ":", Str of the height.
-inline constexpr std::string_view kSizeMessage = "Размеры выделенной области: ";
+inline constexpr TrText kSizeMessage{"Transfer",
+                                     QT_TRANSLATE_NOOP("Transfer", "Size of the selected area: ")};
 inline constexpr std::string_view kSizeSeparator = ":";
 
 // The first status panel at the end of a walk.
-inline constexpr std::string_view kDone = "Готово";
+inline constexpr TrText kDone{"Transfer", QT_TRANSLATE_NOOP("Transfer", "Done")};
 
 // The export's completion message.
-inline constexpr std::string_view kPageWritten = "Файл успешно записан !";
+inline constexpr TrText kPageWritten{"Transfer",
+                                     QT_TRANSLATE_NOOP("Transfer", "The file was written successfully !")};
 // The export ended with lines lost: this text, the count, then the system's reason.
-inline constexpr std::string_view kPageIncomplete = "Страница записана не полностью: потеряно строк: ";
+inline constexpr TrText kPageIncomplete{
+    "Transfer", QT_TRANSLATE_NOOP("Transfer", "The page was not written in full: lines lost: ")};
 
 // A transfer in the export's fill mode before any page file was chosen (its dialog was cancelled).
-inline constexpr std::string_view kNoPageFile =
-    "Перенос невозможен: файл HTML-страницы не выбран. Выберите его командой «Экспорт в HTML» или "
-    "выберите другой способ заполнения.";
+inline constexpr TrText kNoPageFile{"Transfer",
+                                    QT_TRANSLATE_NOOP("Transfer",
+                                                      "Cannot transfer: no HTML page file is chosen. Choose "
+                                                      "it with “Export to HTML” or choose another fill.")};
 
 // Failures of a transfer. Each is followed by nothing else; the program goes on.
-inline constexpr std::string_view kBoundsOverflow =
-    "Перенос невозможен: границы выделенной области выходят за пределы от -32768 до 32767.";
-inline constexpr std::string_view kOutputTooLarge =
-    "Перенос невозможен: выходной рисунок был бы слишком велик. Допустимо не больше 16384 точек по "
-    "каждой стороне и не больше 64 миллионов точек всего; уменьшите выделенную область или зум.";
-inline constexpr std::string_view kOutputNotAllocated =
-    "Перенос невозможен: не хватает памяти для выходного рисунка.";
-inline constexpr std::string_view kWalkZeroStep = "Перенос прерван: шаг выборки равен нулю.";
-inline constexpr std::string_view kWalkRegionOverflow =
-    "Перенос прерван: размеры выделенной области выходят за пределы 16 бит.";
-inline constexpr std::string_view kWalkCoordinateOverflow =
-    "Перенос прерван: положение или размер отметки на выходном рисунке выходит за пределы от -32768 до "
-    "32767; уменьшите зум или выделенную область.";
-inline constexpr std::string_view kWalkLoopOverflow =
-    "Перенос прерван: координата выборки вышла за пределы от -32768 до 32767.";
-inline constexpr std::string_view kWalkOutOfMemory =
-    "Перенос прерван: не хватает памяти. Строки, уже записанные в HTML-страницу, остаются в ней.";
+inline constexpr TrText kBoundsOverflow{
+    "Transfer",
+    QT_TRANSLATE_NOOP("Transfer",
+                      "Cannot transfer: the bounds of the selected area go beyond -32768 to 32767.")};
+inline constexpr TrText kOutputTooLarge{
+    "Transfer",
+    QT_TRANSLATE_NOOP(
+        "Transfer",
+        "Cannot transfer: the output picture would be too large. At most 16384 pixels a side and at most 64 "
+        "million pixels in all are allowed; make the selected area or the zoom smaller.")};
+inline constexpr TrText kOutputNotAllocated{
+    "Transfer", QT_TRANSLATE_NOOP("Transfer", "Cannot transfer: not enough memory for the output picture.")};
+inline constexpr TrText kWalkZeroStep{
+    "Transfer", QT_TRANSLATE_NOOP("Transfer", "Transfer stopped: the sampling step is zero.")};
+inline constexpr TrText kWalkRegionOverflow{
+    "Transfer",
+    QT_TRANSLATE_NOOP("Transfer", "Transfer stopped: the size of the selected area goes beyond 16 bits.")};
+inline constexpr TrText kWalkCoordinateOverflow{
+    "Transfer",
+    QT_TRANSLATE_NOOP("Transfer",
+                      "Transfer stopped: the position or size of a mark on the output picture goes beyond "
+                      "-32768 to 32767; make the zoom or the selected area smaller.")};
+inline constexpr TrText kWalkLoopOverflow{
+    "Transfer",
+    QT_TRANSLATE_NOOP("Transfer", "Transfer stopped: a sample coordinate went beyond -32768 to 32767.")};
+inline constexpr TrText kWalkOutOfMemory{
+    "Transfer",
+    QT_TRANSLATE_NOOP(
+        "Transfer",
+        "Transfer stopped: not enough memory. The lines already written to the HTML page stay in it.")};
 // Another program's run appends to the page: this text, the page's name, then the end.
-inline constexpr std::string_view kPageBusy = "Перенос невозможен: в файл HTML-страницы «";
-inline constexpr std::string_view kPageBusyEnd =
-    "» сейчас пишет другая программа. Дождитесь её окончания или выберите другой файл.";
-inline constexpr std::string_view kWalkCounterOverflow =
-    "Перенос прерван: счётчик выборок или номер символа текста-заполнения переполнился.";
+inline constexpr TrText kPageBusy{
+    "Transfer",
+    QT_TRANSLATE_NOOP("Transfer", "Cannot transfer: another program is writing to the HTML page file “")};
+inline constexpr TrText kPageBusyEnd{
+    "Transfer", QT_TRANSLATE_NOOP("Transfer", "” now. Wait until it ends or choose another file.")};
+inline constexpr TrText kWalkCounterOverflow{
+    "Transfer",
+    QT_TRANSLATE_NOOP(
+        "Transfer",
+        "Transfer stopped: the count of samples or the character number of the fill text overflowed.")};
 
 }  // namespace glimmet::interaction_texts

@@ -29,18 +29,19 @@ namespace {
 // Output pictures from this many pixels on (64 MB) are first written under the busy cursor.
 constexpr int64_t kBusyOutputPixels = int64_t{1} << 24;
 
-std::string_view FailureText(WalkFailure failure) {
+// Empty when there is nothing to tell.
+QString FailureText(WalkFailure failure) {
     switch (failure) {
         case WalkFailure::ZeroStep:
-            return interaction_texts::kWalkZeroStep;
+            return QtText(interaction_texts::kWalkZeroStep);
         case WalkFailure::RegionOverflow:
-            return interaction_texts::kWalkRegionOverflow;
+            return QtText(interaction_texts::kWalkRegionOverflow);
         case WalkFailure::CoordinateOverflow:
-            return interaction_texts::kWalkCoordinateOverflow;
+            return QtText(interaction_texts::kWalkCoordinateOverflow);
         case WalkFailure::LoopOverflow:
-            return interaction_texts::kWalkLoopOverflow;
+            return QtText(interaction_texts::kWalkLoopOverflow);
         case WalkFailure::CounterOverflow:
-            return interaction_texts::kWalkCounterOverflow;
+            return QtText(interaction_texts::kWalkCounterOverflow);
         case WalkFailure::None:
         case WalkFailure::Stopped:  // the program is ending: nothing to tell
             break;
@@ -69,8 +70,8 @@ bool TransferCommand::Run() {
     PageLock lock;
     if (render.FillMode == kFillPage && parts_.session.running == 0 &&
         lock.Take(render.PagePath) == PageLock::Outcome::Busy) {
-        Fail(std::string(interaction_texts::kPageBusy) + render.PagePath +
-             std::string(interaction_texts::kPageBusyEnd));
+        Fail(QtText(interaction_texts::kPageBusy) + QtText(render.PagePath) +
+             QtText(interaction_texts::kPageBusyEnd));
         return false;
     }
     // The outline must not be sampled, and the last rendering goes.
@@ -163,9 +164,13 @@ void TransferCommand::Restore() {
     parts_.output.update();
 }
 
-void TransferCommand::Fail(std::string_view message) {
+void TransferCommand::Fail(TrText message) {
+    Fail(QtText(message));
+}
+
+void TransferCommand::Fail(const QString& message) {
     Restore();
-    parts_.dialogs.MsgBox(QtText(message), MessageButtons::Ok, MessageIcon::Critical,
+    parts_.dialogs.MsgBox(message, MessageButtons::Ok, MessageIcon::Critical,
                           QtText(message_texts::kAppTitle));
 }
 

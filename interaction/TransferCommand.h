@@ -5,6 +5,7 @@
 
 #include "interaction/TransferPacing.h"
 #include "interaction/WalkSession.h"
+#include "platform/QtText.h"
 #include "render/RenderState.h"
 
 class QLineEdit;
@@ -51,7 +52,8 @@ class TransferCommand {
   private:
     // The outline back, AutoRedraw off.
     void Restore();
-    void Fail(std::string_view message);
+    void Fail(TrText message);
+    void Fail(const QString& message);
 
     TransferParts parts_;
 };

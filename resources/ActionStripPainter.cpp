@@ -1,5 +1,6 @@
 #include "resources/ActionStripPainter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -154,15 +155,16 @@ QImage ActionStripPainter::Paint() {
     const int zoomTextRight = zoom.left() - kLabelGap - kMagnifierSize - 3;
 
     const std::vector<Label> labels = {
-        {QString::fromUtf8(image_texts::kRgbKey), 4, red.left() - kLabelGap, red.top(), red.height()},
-        {QString::fromUtf8(image_texts::kXStep), gap.right() + 1 + kLabelGap, xStep.left() - kLabelGap,
-         xStep.top(), xStep.height()},
-        {QString::fromUtf8(image_texts::kYStep), xStep.right() + 1 + kLabelGap, yStep.left() - kLabelGap,
-         yStep.top(), yStep.height()},
-        {QString::fromUtf8(image_texts::kZoom), yStep.right() + 1 + kLabelGap, zoomTextRight, zoom.top(),
-         zoom.height()},
-        {QString::fromUtf8(image_texts::kFillText), zoom.right() + 1 + kLabelGap, fill.left() - kLabelGap,
-         fill.top(), fill.height()},
+        {QCoreApplication::translate(image_texts::kContext, image_texts::kRgbKey), 4, red.left() - kLabelGap,
+         red.top(), red.height()},
+        {QCoreApplication::translate(image_texts::kContext, image_texts::kXStep), gap.right() + 1 + kLabelGap,
+         xStep.left() - kLabelGap, xStep.top(), xStep.height()},
+        {QCoreApplication::translate(image_texts::kContext, image_texts::kYStep),
+         xStep.right() + 1 + kLabelGap, yStep.left() - kLabelGap, yStep.top(), yStep.height()},
+        {QCoreApplication::translate(image_texts::kContext, image_texts::kZoom),
+         yStep.right() + 1 + kLabelGap, zoomTextRight, zoom.top(), zoom.height()},
+        {QCoreApplication::translate(image_texts::kContext, image_texts::kFillText),
+         zoom.right() + 1 + kLabelGap, fill.left() - kLabelGap, fill.top(), fill.height()},
     };
     std::vector<ImageFonts::Fit> fits;
     fits.reserve(std::size(labels));

@@ -1,5 +1,6 @@
 #include "resources/WindowImages.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -122,7 +123,7 @@ QImage WindowImages::TransferButtonFace(bool pressed) {
         p.drawRoundedRect(rim, kRadius - 1, kRadius - 1);
     }
 
-    const QString caption = QString::fromUtf8(image_texts::kTransfer);
+    const QString caption = QCoreApplication::translate(image_texts::kContext, image_texts::kTransfer);
     const int pixelSize = ImageFonts::FittingPixelSize({{caption, kButtonWidth - 20.0}}, 13, 8, QFont::Bold);
     p.setFont(ImageFonts::Sans(pixelSize, QFont::Bold));
     // Pressing moves the word one pixel down and right, as a pushed-in face does.
@@ -166,7 +167,7 @@ QImage WindowImages::StartupPicture() {
     p.drawRect(frame.adjusted(0, 0, -1, -1));
 
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QString prompt = QString::fromUtf8(image_texts::kLoadPrompt);
+    const QString prompt = QCoreApplication::translate(image_texts::kContext, image_texts::kLoadPrompt);
     const int pixelSize =
         ImageFonts::FittingPixelSize({{prompt, frame.width() - 24.0}}, 17, 9, QFont::Normal, true);
     p.setFont(ImageFonts::Sans(pixelSize, QFont::Normal, true));

@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libjpeg62-turbo-dev libgif-dev libspng-dev zlib1g-dev valgrind
-          fonts-dejavu-core fonts-liberation qt6-translations-l10n clang-format clang-tidy git "$@")
+          fonts-dejavu-core fonts-liberation qt6-translations-l10n qt6-tools-dev qt6-tools-dev-tools
+          qt6-l10n-tools clang-format clang-tidy git "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

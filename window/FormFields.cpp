@@ -35,9 +35,7 @@ void FormFields::SetFieldText(ParameterField field, const std::string& text) {
 }
 
 void FormFields::ShowTextFillMode(const std::string& fillText) {
-    const std::string_view label = window_texts::kFillModePanel[3];
-    status_.SetPanelText(2, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())) +
-                                QString::fromStdString(fillText));
+    status_.SetPanelText(2, QtText(window_texts::kFillModePanel[3]) + QString::fromStdString(fillText));
 }
 
 }  // namespace glimmet

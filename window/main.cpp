@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <csignal>
+#include <cstdio>
+#include <optional>
 
 #include "platform/QtDialogService.h"
 #include "platform/RussianQtTranslation.h"
 #include "platform/ScreenMetrics.h"
 #include "window/MF.h"
+#include "window/ProgramArguments.h"
 #include "window/TerminationSignals.h"
 
 int main(int argc, char* argv[]) {
@@ -15,8 +18,15 @@ int main(int argc, char* argv[]) {
     // meanwhile waits for the window, which ends the program as its Exit command does.
     glimmet::TerminationSignals::Block();
     QApplication app(argc, argv);
-    // The window speaks Russian, Qt's own buttons and dialogs included.
-    const glimmet::RussianQtTranslation russian;
+    // The desktop entry passes the picture the user opened with the program.
+    const auto arguments = glimmet::ProgramArguments::Parse(QCoreApplication::arguments());
+    if (!arguments.error.isEmpty()) {
+        std::fprintf(stderr, "glimmet: %s\n", arguments.error.toLocal8Bit().constData());
+        return 2;
+    }
+    // The window speaks Russian, Qt's own buttons and dialogs included, unless asked for English.
+    std::optional<glimmet::RussianQtTranslation> russian;
+    if (arguments.language == glimmet::ProgramArguments::Language::Russian) russian.emplace();
     glimmet::QtDialogService dialogs;
     glimmet::WindowOptions options;
     options.metrics = glimmet::ScreenMetrics::Of(QGuiApplication::primaryScreen());
@@ -24,8 +34,6 @@ int main(int argc, char* argv[]) {
     glimmet::MF window(dialogs, options);
     dialogs.SetOwner(&window);
     window.show();
-    // The desktop entry passes the picture the user opened with the program.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) window.OpenFile(arguments.at(1));
+    if (!arguments.picture.isEmpty()) window.OpenFile(arguments.picture);
     return QApplication::exec();
 }

@@ -42,7 +42,7 @@ class FilesTest : public QObject {
         return Path(name);
     }
     // A failure message names the file and tells the system's reason in Russian (no Latin letter).
-    static void CheckFailure(const test::ScriptedDialogService::Message& m, std::string_view start,
+    static void CheckFailure(const test::ScriptedDialogService::Message& m, TrText start,
                              const QString& path) {
         QVERIFY2(m.text.startsWith(QtText(start)) && m.text.contains(path), qPrintable(m.text));
         QCOMPARE(m.icon, MessageIcon::Critical);
@@ -259,8 +259,8 @@ class FilesTest : public QObject {
         const std::pair<const char*, QString> cases[] = {
             {"source.bmp", shown},
             {"saved.png", QtText(files_texts::kIsSavedPicture)},
-            {"photo.jpg", QString::fromStdString(files_texts::HoldsPicture("JPEG"))},
-            {"link.htm", QString::fromStdString(files_texts::HoldsPicture("PNG"))},
+            {"photo.jpg", files_texts::HoldsPicture("JPEG")},
+            {"link.htm", files_texts::HoldsPicture("PNG")},
         };
         w.dialogs.proposed.clear();
         for (const auto& [name, why] : cases) {
@@ -284,7 +284,7 @@ class FilesTest : public QObject {
         QCOMPARE(w.dialogs.proposed.last(), Path("page.htm"));
         QFile::remove(Path("page.htm"));
         QVERIFY(QFile::copy(Path("source.bmp"), Path("page.htm")));
-        for (const QString& reason : {QString::fromStdString(files_texts::HoldsPicture("BMP")), shown}) {
+        for (const QString& reason : {files_texts::HoldsPicture("BMP"), shown}) {
             w.dialogs.messages.clear();
             w->pic_transfer_Click();
             QCOMPARE(w.dialogs.messages.size(), size_t{1});

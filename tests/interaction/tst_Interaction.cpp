@@ -11,6 +11,7 @@
 #include "interaction/InteractionTexts.h"
 #include "platform/ImageBox.h"
 #include "platform/QtText.h"
+#include "platform/RussianQtTranslation.h"
 #include "platform/StatusPanel.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
@@ -23,6 +24,7 @@ using test::U;
 // The mouse on the source picture and the transfer, through the real window.
 class InteractionTest : public QObject {
     Q_OBJECT
+    RussianQtTranslation russian_;
 
     // Plays `script` on the source box as the platform delivers it: "M<held>:x,y" a move with the
     // buttons held (1 left, 2 right, 4 middle), "D<button>" a press and "U<button>" a release where
@@ -273,7 +275,7 @@ class InteractionTest : public QObject {
 
     void failuresAreReportedAndTheWindowGoesOn() {
         // The last: as after an export whose dialog was cancelled, the page mode on and no page file.
-        const std::tuple<QRectF, const char*, int, int, std::string_view> cases[] = {
+        const std::tuple<QRectF, const char*, int, int, TrText> cases[] = {
             {{40000, 0, 5, 5}, "1", 1, 1, interaction_texts::kBoundsOverflow},
             {{0, 0, 333, 47}, "100", 1, 1, interaction_texts::kOutputTooLarge},
             {{0, 0, 5, 5}, "1", 0, 1, interaction_texts::kWalkZeroStep},

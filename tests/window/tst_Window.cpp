@@ -3,6 +3,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QXmlStreamReader>
+#include <optional>
 
 #include "platform/FrameBox.h"
 #include "platform/ImageBox.h"
@@ -12,6 +14,7 @@
 #include "resources/StripLayout.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
+#include "window/ProgramArguments.h"
 #include "window/WindowColours.h"
 
 using namespace glimmet;
@@ -20,6 +23,7 @@ using test::U;
 // The real window, offscreen: its start-up state, its layout on the screen, its menus, keys and fields.
 class WindowTest : public QObject {
     Q_OBJECT
+    std::optional<RussianQtTranslation> russian_{std::in_place};
 
   private slots:
     void startUpState() {
@@ -91,6 +95,92 @@ class WindowTest : public QObject {
         QCOMPARE(order,
                  (QStringList{"out_pic", "b_txt", "g_txt", "r_txt", "source_pic", "txt_zoom", "txt_fill",
                               "backpic", "txt_ystep", "txt_xstep", "pic_transfer", "back_pic"}));
+    }
+
+    // The Russian translation is finished and holds every Russian text of the design, the misspelt
+    // "дейстивий" included.
+    void translationHoldsTheDesign() {
+        QFile ts(QString::fromUtf8(GLIMMET_TS_FILE));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        QStringList translations;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement ||
+                xml.name() != QStringLiteral("translation"))
+                continue;
+            const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+            translations << xml.readElementText();
+            QVERIFY2(finished, qPrintable(translations.last()));
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        for (const char* text : {"Не равно",
+                                 "Готово",
+                                 "Точки",
+                                 "Круги",
+                                 "Квадраты",
+                                 "Текст ",
+                                 "Равно",
+                                 "Больше",
+                                 "Меньше",
+                                 "Обратить",
+                                 "Действия",
+                                 "Файл",
+                                 "Открыть",
+                                 "Сохранить",
+                                 "Экспорт в HTML",
+                                 "Выход",
+                                 "Заполнение",
+                                 "Точками",
+                                 "Кругами",
+                                 "Квадратами",
+                                 "Текстом",
+                                 "Тип выборки цвета",
+                                 "Параметры",
+                                 "Жду ваших дейстивий.",
+                                 "Вы действительно хотите записать рисунок в файл?",
+                                 "Файл успешно записан !",
+                                 "Размеры выделенной области: ",
+                                 "Выберите нужное изображение",
+                                 "Копировать",
+                                 "RGB-ключ",
+                                 "Шаг X",
+                                 "Шаг У",
+                                 "ЗУМ",
+                                 "Текст-Заполнение",
+                                 "Загрузите нужный вам файл..."})
+            QVERIFY2(translations.contains(U(text)), text);
+    }
+
+    // The command line: a picture to open, and `--language en` for a window in English.
+    void commandLine() {
+        using L = ProgramArguments::Language;
+        const std::tuple<QStringList, L, const char*, bool> cases[] = {
+            {{"glimmet"}, L::Russian, "", false},
+            {{"glimmet", "a.bmp", "b.bmp"}, L::Russian, "a.bmp", false},
+            {{"glimmet", "--language", "en", "a.bmp"}, L::English, "a.bmp", false},
+            {{"glimmet", "--language=en", "--language=ru", "-"}, L::Russian, "-", false},
+            {{"glimmet", "--", "--language=en"}, L::Russian, "--language=en", false},
+            {{"glimmet", "--language", "de"}, L::Russian, "", true},
+            {{"glimmet", "a.bmp", "--language"}, L::Russian, "a.bmp", true},
+            {{"glimmet", "-x.bmp"}, L::Russian, "", true},
+        };
+        for (const auto& [arguments, language, picture, error] : cases) {
+            const auto parsed = ProgramArguments::Parse(arguments);
+            QCOMPARE(parsed.language, language);
+            QCOMPARE(parsed.picture, QString::fromUtf8(picture));
+            QCOMPARE(parsed.error.isEmpty(), !error);
+        }
+        // Without the Russian translation the window shows the texts' English sources.
+        russian_.reset();
+        {
+            test::Window w;
+            QStringList bar;
+            for (const QAction* a : w->menuBar()->actions()) bar << a->text();
+            QCOMPARE(bar, (QStringList{"File", "Fill", "Parameters"}));
+            QCOMPARE((QStringList{w.Find<FrameBox>("action")->Caption(), w.Panel(1), w.Panel(3)}),
+                     (QStringList{"Actions", "Waiting for your actions.", "Not equal"}));
+        }
+        russian_.emplace();
     }
 
     // The controls of the strip sit on its drawn boxes; the pictures' outer edges, borders included,
