@@ -7,9 +7,9 @@
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
 #include "files/PageFileCheck.h"
-#include "platform/MessageTexts.h"
-#include "platform/SourcePictureBox.h"
-#include "platform/SystemReason.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/SystemReason.h"
 #include "render/PageFile.h"
 
 namespace glimmet {

@@ -5,10 +5,10 @@
 #include <optional>
 #include <utility>
 
-#include "platform/ChangeField.h"
-#include "platform/DialogService.h"
-#include "platform/QtText.h"
-#include "platform/StatusPanels.h"
+#include "widgets/ChangeField.h"
+#include "widgets/DialogService.h"
+#include "picture/QtText.h"
+#include "widgets/StatusPanels.h"
 #include "render/ColorRules.h"
 #include "window/WindowTexts.h"
 

@@ -17,11 +17,11 @@
 #include "files/FileDialogDefaults.h"
 #include "files/FilesTexts.h"
 #include "interaction/InteractionTexts.h"
-#include "platform/MessageTexts.h"
-#include "platform/PictureLoader.h"
-#include "platform/QtDialogService.h"
-#include "platform/QtText.h"
-#include "platform/RussianQtTranslation.h"
+#include "widgets/MessageTexts.h"
+#include "picture/PictureLoader.h"
+#include "widgets/QtDialogService.h"
+#include "picture/QtText.h"
+#include "widgets/RussianQtTranslation.h"
 #include "tests/support/WindowFixture.h"
 
 using namespace glimmet;

@@ -8,10 +8,10 @@
 #include <csignal>
 
 #include "interaction/InteractionTexts.h"
-#include "platform/ImageBox.h"
-#include "platform/QtText.h"
-#include "platform/RussianQtTranslation.h"
-#include "platform/StatusPanel.h"
+#include "widgets/ImageBox.h"
+#include "picture/QtText.h"
+#include "widgets/RussianQtTranslation.h"
+#include "widgets/StatusPanel.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
 

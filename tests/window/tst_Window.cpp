@@ -6,11 +6,11 @@
 #include <QXmlStreamReader>
 #include <optional>
 
-#include "platform/FrameBox.h"
-#include "platform/ImageBox.h"
-#include "platform/QtDialogService.h"
-#include "platform/RussianQtTranslation.h"
-#include "platform/StatusPanel.h"
+#include "widgets/FrameBox.h"
+#include "widgets/ImageBox.h"
+#include "widgets/QtDialogService.h"
+#include "widgets/RussianQtTranslation.h"
+#include "widgets/StatusPanel.h"
 #include "resources/StripLayout.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
