@@ -4,10 +4,10 @@
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
-#include "widgets/BusyWork.h"
 #include "picture/DamageWords.h"
-#include "widgets/MessageTexts.h"
 #include "picture/PictureLoader.h"
+#include "widgets/BusyWork.h"
+#include "widgets/MessageTexts.h"
 #include "widgets/SourcePictureBox.h"
 #include "widgets/SystemReason.h"
 

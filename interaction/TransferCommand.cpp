@@ -8,16 +8,16 @@
 #include "interaction/OutputCanvas.h"
 #include "interaction/TransferWalkHost.h"
 #include "params/NumberRules.h"
-#include "widgets/DialogService.h"
-#include "widgets/MessageTexts.h"
-#include "widgets/PictureBox.h"
 #include "picture/QtText.h"
-#include "widgets/SourcePictureBox.h"
-#include "widgets/TwipPlacement.h"
 #include "render/OutputSize.h"
 #include "render/PageFile.h"
 #include "render/PageLock.h"
 #include "render/TransferRegion.h"
+#include "widgets/DialogService.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/TwipPlacement.h"
 
 namespace glimmet {
 

@@ -4,9 +4,9 @@
 #include <QWidget>
 
 #include "interaction/InteractionTexts.h"
+#include "picture/QtText.h"
 #include "widgets/DialogService.h"
 #include "widgets/MessageTexts.h"
-#include "picture/QtText.h"
 #include "widgets/StatusPanels.h"
 #include "widgets/SystemReason.h"
 

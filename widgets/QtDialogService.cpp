@@ -8,8 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "widgets/MessageTexts.h"
 #include "picture/QtText.h"
+#include "widgets/MessageTexts.h"
 #include "widgets/RussianFileColumns.h"
 
 namespace glimmet {

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "widgets/ShapeRect.h"
 #include "render/WalkPorts.h"
+#include "widgets/ShapeRect.h"
 
 namespace glimmet {
 

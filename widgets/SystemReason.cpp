@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "widgets/MessageTexts.h"
 #include "picture/QtText.h"
+#include "widgets/MessageTexts.h"
 
 namespace glimmet {
 

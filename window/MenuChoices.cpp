@@ -5,11 +5,11 @@
 #include <optional>
 #include <utility>
 
+#include "picture/QtText.h"
+#include "render/ColorRules.h"
 #include "widgets/ChangeField.h"
 #include "widgets/DialogService.h"
-#include "picture/QtText.h"
 #include "widgets/StatusPanels.h"
-#include "render/ColorRules.h"
 #include "window/WindowTexts.h"
 
 namespace glimmet {

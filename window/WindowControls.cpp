@@ -2,17 +2,17 @@
 
 #include <QFont>
 
+#include "picture/OutputFont.h"
+#include "picture/QtText.h"
+#include "resources/StripLayout.h"
+#include "resources/WindowImages.h"
 #include "widgets/ChangeField.h"
 #include "widgets/FrameBox.h"
 #include "widgets/ImageBox.h"
-#include "picture/OutputFont.h"
 #include "widgets/PictureBox.h"
-#include "picture/QtText.h"
 #include "widgets/SourcePictureBox.h"
 #include "widgets/SunkenBorder.h"
 #include "widgets/TwipPlacement.h"
-#include "resources/StripLayout.h"
-#include "resources/WindowImages.h"
 #include "window/WindowColours.h"
 #include "window/WindowTexts.h"
 

@@ -17,12 +17,12 @@
 #include "files/FileDialogDefaults.h"
 #include "files/FilesTexts.h"
 #include "interaction/InteractionTexts.h"
-#include "widgets/MessageTexts.h"
 #include "picture/PictureLoader.h"
-#include "widgets/QtDialogService.h"
 #include "picture/QtText.h"
-#include "widgets/RussianQtTranslation.h"
 #include "tests/support/WindowFixture.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/QtDialogService.h"
+#include "widgets/RussianQtTranslation.h"
 
 using namespace glimmet;
 using test::U;

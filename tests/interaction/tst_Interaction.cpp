@@ -8,12 +8,12 @@
 #include <csignal>
 
 #include "interaction/InteractionTexts.h"
-#include "widgets/ImageBox.h"
 #include "picture/QtText.h"
-#include "widgets/RussianQtTranslation.h"
-#include "widgets/StatusPanel.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
+#include "widgets/ImageBox.h"
+#include "widgets/RussianQtTranslation.h"
+#include "widgets/StatusPanel.h"
 
 using namespace glimmet;
 using test::kBlack;
