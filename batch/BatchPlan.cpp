@@ -10,8 +10,8 @@
 
 #include "batch/BatchTexts.h"
 #include "batch/OutputTemplate.h"
-#include "platform/FileIdentity.h"
-#include "platform/PagePictureGuard.h"
+#include "picture/FileIdentity.h"
+#include "picture/PagePictureGuard.h"
 
 namespace glimmet {
 

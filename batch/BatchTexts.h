@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/PictureDamage.h"
+#include "picture/PictureDamage.h"
 #include "render/OutputSize.h"
 #include "render/RenderState.h"
 #include "render/TransferRegion.h"

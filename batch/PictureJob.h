@@ -12,7 +12,7 @@
 #include "batch/PassingRecorder.h"
 #include "batch/StopSignals.h"
 #include "batch/WorkerTools.h"
-#include "platform/PictureLoader.h"
+#include "picture/PictureLoader.h"
 #include "render/PageFile.h"
 #include "render/TransferRegion.h"
 

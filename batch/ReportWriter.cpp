@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "batch/BatchTexts.h"
-#include "platform/FileReplacement.h"
+#include "picture/FileReplacement.h"
 
 namespace glimmet {
 

@@ -1,6 +1,6 @@
 #include "batch/WorkerTools.h"
 
-#include "platform/OutputFont.h"
+#include "picture/OutputFont.h"
 
 namespace glimmet {
 

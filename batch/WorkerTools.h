@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/GlyphCache.h"
+#include "picture/GlyphCache.h"
 
 namespace glimmet {
 

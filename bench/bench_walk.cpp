@@ -6,10 +6,10 @@
 #include <QImage>
 
 #include "bench/BenchPicture.h"
-#include "platform/GlyphCache.h"
-#include "platform/ImagePixelSource.h"
-#include "platform/OutputFont.h"
-#include "platform/RasterCanvas.h"
+#include "picture/GlyphCache.h"
+#include "picture/ImagePixelSource.h"
+#include "picture/OutputFont.h"
+#include "picture/RasterCanvas.h"
 #include "render/PageFile.h"
 #include "render/TransferRegion.h"
 

@@ -20,8 +20,8 @@
 #include <optional>
 
 #include "bench/BenchPicture.h"
-#include "platform/DialogService.h"
-#include "platform/SourcePictureBox.h"
+#include "widgets/DialogService.h"
+#include "widgets/SourcePictureBox.h"
 #include "window/MF.h"
 
 namespace glimmet {

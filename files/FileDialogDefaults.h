@@ -1,8 +1,8 @@
 #pragma once
 
 #include "files/FilesTexts.h"
-#include "platform/DialogService.h"
-#include "platform/QtText.h"
+#include "picture/QtText.h"
+#include "widgets/DialogService.h"
 
 namespace glimmet {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/QtText.h"
+#include "picture/QtText.h"
 
 namespace glimmet {
 

@@ -7,10 +7,10 @@
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
 #include "files/PageFileCheck.h"
-#include "platform/MessageTexts.h"
-#include "platform/SourcePictureBox.h"
-#include "platform/SystemReason.h"
 #include "render/PageFile.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/SystemReason.h"
 
 namespace glimmet {
 

@@ -4,12 +4,12 @@
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
-#include "platform/BusyWork.h"
-#include "platform/DamageWords.h"
-#include "platform/MessageTexts.h"
-#include "platform/PictureLoader.h"
-#include "platform/SourcePictureBox.h"
-#include "platform/SystemReason.h"
+#include "picture/DamageWords.h"
+#include "picture/PictureLoader.h"
+#include "widgets/BusyWork.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/SystemReason.h"
 
 namespace glimmet {
 

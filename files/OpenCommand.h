@@ -3,7 +3,7 @@
 #include <QString>
 
 #include <string>
-#include "platform/DialogService.h"
+#include "widgets/DialogService.h"
 
 namespace glimmet {
 

@@ -4,8 +4,8 @@
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
-#include "platform/MessageTexts.h"
-#include "platform/PagePictureGuard.h"
+#include "picture/PagePictureGuard.h"
+#include "widgets/MessageTexts.h"
 
 namespace glimmet {
 

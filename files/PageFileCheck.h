@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/DialogService.h"
+#include "widgets/DialogService.h"
 
 namespace glimmet {
 

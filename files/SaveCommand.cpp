@@ -5,10 +5,10 @@
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
-#include "platform/BitmapWriter.h"
-#include "platform/MessageTexts.h"
-#include "platform/PictureBox.h"
-#include "platform/SystemReason.h"
+#include "picture/BitmapWriter.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SystemReason.h"
 
 namespace glimmet {
 

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include <string>
-#include "platform/DialogService.h"
+#include "widgets/DialogService.h"
 
 namespace glimmet {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/QtText.h"
+#include "picture/QtText.h"
 
 namespace glimmet::interaction_texts {
 

@@ -1,6 +1,6 @@
 #include "interaction/OutputCanvas.h"
 
-#include "platform/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 namespace glimmet {
 

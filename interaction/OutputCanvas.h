@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/RasterCanvas.h"
+#include "picture/RasterCanvas.h"
 #include "render/WalkPorts.h"
 
 namespace glimmet {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ShapeRect.h"
+#include "widgets/ShapeRect.h"
 
 namespace glimmet {
 

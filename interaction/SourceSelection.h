@@ -1,7 +1,7 @@
 #pragma once
 
 #include "interaction/SelectionDrag.h"
-#include "platform/SourcePictureBox.h"
+#include "widgets/SourcePictureBox.h"
 
 namespace glimmet {
 

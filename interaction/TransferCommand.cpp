@@ -11,16 +11,16 @@
 #include "interaction/OutputCanvas.h"
 #include "interaction/TransferWalkHost.h"
 #include "params/NumberRules.h"
-#include "platform/DialogService.h"
-#include "platform/MessageTexts.h"
-#include "platform/PictureBox.h"
-#include "platform/QtText.h"
-#include "platform/SourcePictureBox.h"
-#include "platform/TwipPlacement.h"
+#include "picture/QtText.h"
 #include "render/OutputSize.h"
 #include "render/PageFile.h"
 #include "render/PageLock.h"
 #include "render/TransferRegion.h"
+#include "widgets/DialogService.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/TwipPlacement.h"
 
 namespace glimmet {
 

@@ -5,7 +5,7 @@
 
 #include "interaction/TransferPacing.h"
 #include "interaction/WalkSession.h"
-#include "platform/QtText.h"
+#include "picture/QtText.h"
 #include "render/RenderState.h"
 
 class QLineEdit;

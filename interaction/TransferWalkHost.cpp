@@ -4,11 +4,11 @@
 #include <QWidget>
 
 #include "interaction/InteractionTexts.h"
-#include "platform/DialogService.h"
-#include "platform/MessageTexts.h"
-#include "platform/QtText.h"
-#include "platform/StatusPanels.h"
-#include "platform/SystemReason.h"
+#include "picture/QtText.h"
+#include "widgets/DialogService.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/StatusPanels.h"
+#include "widgets/SystemReason.h"
 
 namespace glimmet {
 

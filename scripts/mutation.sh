@@ -40,16 +40,16 @@ case "$folder" in
     files=$(cd "$root" && git ls-files 'batch/*.cpp' | tr '\n' ' ')
     sample=120 ;;
   picture)
-    gtests="tests/platform/tst_platform_drawing tests/batch/tst_batch_command"
+    gtests="tests/picture/tst_picture_drawing tests/batch/tst_batch_command"
     others="tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch"
     tests='::|^fuzz_replay_picture_load$'
-    files=$(printf 'platform/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
+    files=$(printf 'picture/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
             RasterCanvas BitmapWriter GlyphCache CircleStamps ImagePixelSource OpaqueOnBlack)
     sample=50 ;;
   widgets)
     qtests=$window_tests
     others="batch/glimmet-batch"
-    files=$(printf 'platform/%s.cpp ' BusyWork ChangeField FrameBox ImageBox PictureBox QtDialogService \
+    files=$(printf 'widgets/%s.cpp ' BusyWork ChangeField FrameBox ImageBox PictureBox QtDialogService \
             SourcePictureBox StatusPanel StatusPanels SunkenBorder SystemReason TwipPlacement)
     sample=50 ;;
   window)

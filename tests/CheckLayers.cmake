@@ -2,8 +2,8 @@
 # headers and those of the folders listed before it; glimmet-batch stands beside the window on the
 # engine and the picture library. Run as: cmake -DSOURCE_DIR=... -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
-set(order render params platform resources interaction files window)
-set(allowed_batch render platform batch)
+set(order render params picture widgets resources interaction files window)
+set(allowed_batch render picture batch)
 set(below "")
 set(faults "")
 foreach(folder IN LISTS order ITEMS batch)

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/DialogService.h"
+#include "widgets/DialogService.h"
 
 namespace glimmet {
 

@@ -1,7 +1,7 @@
 #include "window/FormFields.h"
 
-#include "platform/ChangeField.h"
-#include "platform/StatusPanels.h"
+#include "widgets/ChangeField.h"
+#include "widgets/StatusPanels.h"
 #include "window/WindowTexts.h"
 
 namespace glimmet {

@@ -1,9 +1,9 @@
 #include "window/FormSurface.h"
 
-#include "platform/FrameBox.h"
-#include "platform/PictureBox.h"
-#include "platform/SourcePictureBox.h"
-#include "platform/TwipPlacement.h"
+#include "widgets/FrameBox.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/TwipPlacement.h"
 #include "window/MF.h"
 
 namespace glimmet {

@@ -9,8 +9,8 @@
 
 #include "interaction/WalkSession.h"
 #include "params/ParameterFields.h"
-#include "platform/DialogService.h"
-#include "platform/TwipPlacement.h"
+#include "widgets/DialogService.h"
+#include "widgets/TwipPlacement.h"
 #include "window/DragKeepingDialogs.h"
 #include "window/FormFields.h"
 #include "window/FormSurface.h"

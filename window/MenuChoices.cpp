@@ -5,11 +5,11 @@
 #include <optional>
 #include <utility>
 
-#include "platform/ChangeField.h"
-#include "platform/DialogService.h"
-#include "platform/QtText.h"
-#include "platform/StatusPanels.h"
+#include "picture/QtText.h"
 #include "render/ColorRules.h"
+#include "widgets/ChangeField.h"
+#include "widgets/DialogService.h"
+#include "widgets/StatusPanels.h"
 #include "window/WindowTexts.h"
 
 namespace glimmet {

@@ -2,17 +2,17 @@
 
 #include <QFont>
 
-#include "platform/ChangeField.h"
-#include "platform/FrameBox.h"
-#include "platform/ImageBox.h"
-#include "platform/OutputFont.h"
-#include "platform/PictureBox.h"
-#include "platform/QtText.h"
-#include "platform/SourcePictureBox.h"
-#include "platform/SunkenBorder.h"
-#include "platform/TwipPlacement.h"
+#include "picture/OutputFont.h"
+#include "picture/QtText.h"
 #include "resources/StripLayout.h"
 #include "resources/WindowImages.h"
+#include "widgets/ChangeField.h"
+#include "widgets/FrameBox.h"
+#include "widgets/ImageBox.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/SunkenBorder.h"
+#include "widgets/TwipPlacement.h"
 #include "window/WindowColours.h"
 #include "window/WindowTexts.h"
 

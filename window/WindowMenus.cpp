@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "platform/QtText.h"
+#include "picture/QtText.h"
 #include "window/WindowTexts.h"
 
 namespace glimmet {

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "interaction/TransferPacing.h"
-#include "platform/ScreenMetrics.h"
+#include "widgets/ScreenMetrics.h"
 
 namespace glimmet {
 

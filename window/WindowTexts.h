@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/QtText.h"
+#include "picture/QtText.h"
 
 namespace glimmet::window_texts {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "platform/QtDialogService.h"
-#include "platform/RussianQtTranslation.h"
-#include "platform/ScreenMetrics.h"
+#include "widgets/QtDialogService.h"
+#include "widgets/RussianQtTranslation.h"
+#include "widgets/ScreenMetrics.h"
 #include "window/MF.h"
 #include "window/ProgramArguments.h"
 #include "window/TerminationSignals.h"

@@ -15,7 +15,7 @@
 #include <QThread>
 
 #include "tests/batch/BatchProcess.h"
-#include "tests/platform/PictureFiles.h"
+#include "tests/picture/PictureFiles.h"
 
 // Runs of one picture: its files, its messages and its exit status.
 namespace glimmet::test {

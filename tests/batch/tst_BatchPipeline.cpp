@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 
 #include "tests/batch/BatchProcess.h"
-#include "tests/platform/PictureFiles.h"
+#include "tests/picture/PictureFiles.h"
 
 // Runs of many pictures: the lists, the templates, the report, and the command's manuals.
 namespace glimmet::test {

@@ -17,12 +17,12 @@
 #include "files/FileDialogDefaults.h"
 #include "files/FilesTexts.h"
 #include "interaction/InteractionTexts.h"
-#include "platform/MessageTexts.h"
-#include "platform/PictureLoader.h"
-#include "platform/QtDialogService.h"
-#include "platform/QtText.h"
-#include "platform/RussianQtTranslation.h"
+#include "picture/PictureLoader.h"
+#include "picture/QtText.h"
 #include "tests/support/WindowFixture.h"
+#include "widgets/MessageTexts.h"
+#include "widgets/QtDialogService.h"
+#include "widgets/RussianQtTranslation.h"
 
 using namespace glimmet;
 using test::U;

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/PictureLoader.h"
+#include "picture/PictureLoader.h"
 
 // Small enough for quick runs, large enough for every variant a fuzzer builds.
 constexpr int64_t kMaxPixels = int64_t{1} << 18;

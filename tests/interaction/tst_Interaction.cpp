@@ -9,12 +9,12 @@
 #include <csignal>
 
 #include "interaction/InteractionTexts.h"
-#include "platform/ImageBox.h"
-#include "platform/QtText.h"
-#include "platform/RussianQtTranslation.h"
-#include "platform/StatusPanel.h"
+#include "picture/QtText.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
+#include "widgets/ImageBox.h"
+#include "widgets/RussianQtTranslation.h"
+#include "widgets/StatusPanel.h"
 
 using namespace glimmet;
 using test::kBlack;

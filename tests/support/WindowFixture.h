@@ -8,12 +8,12 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ChangeField.h"
-#include "platform/DialogService.h"
-#include "platform/PictureBox.h"
-#include "platform/SourcePictureBox.h"
-#include "platform/StatusPanels.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/ChangeField.h"
+#include "widgets/DialogService.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SourcePictureBox.h"
+#include "widgets/StatusPanels.h"
 #include "window/MF.h"
 
 namespace glimmet {

@@ -6,14 +6,14 @@
 #include <QXmlStreamReader>
 #include <optional>
 
-#include "platform/FrameBox.h"
-#include "platform/ImageBox.h"
-#include "platform/QtDialogService.h"
-#include "platform/RussianQtTranslation.h"
-#include "platform/StatusPanel.h"
 #include "resources/StripLayout.h"
 #include "resources/WindowImages.h"
 #include "tests/support/WindowFixture.h"
+#include "widgets/FrameBox.h"
+#include "widgets/ImageBox.h"
+#include "widgets/QtDialogService.h"
+#include "widgets/RussianQtTranslation.h"
+#include "widgets/StatusPanel.h"
 #include "window/ProgramArguments.h"
 #include "window/WindowColours.h"
 

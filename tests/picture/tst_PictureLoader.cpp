@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+
+#include "picture/PagePictureGuard.h"
+#include "picture/PictureLoader.h"
+#include "tests/picture/PictureFiles.h"
+#include "tests/support/TestFiles.h"
+
+namespace glimmet {
+namespace {
+
+using test::PicturePath;
+using test::ReadFile;
+
+// Whether `image` shows `expected`, each channel within `tolerance`.
+bool Shows(const QImage& image, const QImage& expected, int tolerance) {
+    bool near = image.size() == expected.size();
+    for (int y = 0; near && y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            for (const int shift : {0, 8, 16})
+                near &= std::abs(int(image.pixel(x, y) >> shift & 0xFF) -
+                                 int(expected.pixel(x, y) >> shift & 0xFF)) <= tolerance;
+    return near;
+}
+
+class PictureLoaderTest : public ::testing::Test {
+  protected:
+    // Written as "picture.jpg" whatever it holds: the content decides, never the name.
+    PictureLoad Load(const QByteArray& bytes) {
+        const QString path = dir_.filePath(QStringLiteral("picture.jpg"));
+        EXPECT_TRUE(test::WriteFile(path, bytes));
+        return LoadPictureFile(path);
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
+    using F = PictureFault;
+    // clang-format off
+    const std::map<QString, PictureLoadError> errors = {{"shows", PictureLoadError::None},
+        {"damaged", PictureLoadError::Damaged}, {"too-large", PictureLoadError::TooLarge},
+        {"not-a-picture", PictureLoadError::NotAPicture}};
+    const std::map<QString, PictureFault> faults = {{"PixelDataInsideHeader", F::PixelDataInsideHeader},
+        {"BadColourMasks", F::BadColourMasks}, {"ColourTableTooLarge", F::ColourTableTooLarge},
+        {"UnknownHeader", F::UnknownHeader}, {"BadSize", F::BadSize}, {"PixelDataCut", F::PixelDataCut},
+        {"UnsupportedLayout", F::UnsupportedLayout}, {"PixelDataOutside", F::PixelDataOutside},
+        {"ColourIndexOutside", F::ColourIndexOutside}, {"RunOutside", F::RunOutside},
+        {"CompressedDataCut", F::CompressedDataCut}, {"DataStopsEarly", F::DataStopsEarly},
+        {"CorruptData", F::CorruptData}, {"EndMarkerMissing", F::EndMarkerMissing},
+        {"TooManyScans", F::TooManyScans}, {"BadSegment", F::BadSegment}, {"BadPlanes", F::BadPlanes},
+        {"DataBeyondPicture", F::DataBeyondPicture}, {"BadChecksum", F::BadChecksum}};
+    // clang-format on
+    const std::vector<test::PictureFile> files = test::PictureFiles();
+    ASSERT_GT(files.size(), 90u);
+    for (const test::PictureFile& f : files) {
+        if (f.outcome == "huge") continue;  // for the memory tests
+        const std::string name = f.name.toStdString();
+        const QStringList& d = f.details;
+        // A fault's name leads its numbers; a too-large file without one names its size.
+        const bool named = !d.isEmpty() && faults.count(d[0]);
+        ASSERT_TRUE(errors.count(f.outcome) && (f.outcome != "damaged" || d.isEmpty() || named)) << name;
+        const PictureLoad load = Load(ReadFile(PicturePath(f.name)));
+        EXPECT_EQ(load.error, errors.at(f.outcome)) << name << ": " << load.detail.toStdString();
+        // Whatever the loader takes for a picture, no page may go into (nor into a TGA or PPM that
+        // it does not read, which is still somebody's picture).
+        EXPECT_TRUE(f.outcome == "not-a-picture" ||
+                    !PagePictureGuard::PictureFormatOf(PicturePath(f.name).toStdString()).empty())
+            << name;
+        if (f.outcome == "shows") {
+            EXPECT_EQ(load.image.format(), QImage::Format_RGB32) << name;
+            EXPECT_TRUE(Shows(load.image, QImage(PicturePath(d[0])), d.size() == 3 ? d[2].toInt() : 0))
+                << name;
+            continue;
+        }
+        EXPECT_TRUE(load.image.isNull()) << name;
+        EXPECT_TRUE(load.damage || !load.detail.isEmpty()) << name << ": a reason to tell";
+        const qsizetype numbers = named ? 1 : 0;  // where the numbers start
+        const std::map<QString, F> unnamed = {{"too-large", F::TooLarge},
+                                              {"not-a-picture", F::UnknownFormat}};
+        EXPECT_EQ(load.damage.fault, named                      ? faults.at(d[0])
+                                     : unnamed.count(f.outcome) ? unnamed.at(f.outcome)
+                                                                : F::None)
+            << name;
+        if (d.size() == numbers + 2) {
+            EXPECT_EQ(load.damage.first, d[numbers].toLongLong()) << name;
+            EXPECT_EQ(load.damage.second, d[numbers + 1].toLongLong()) << name;
+        }
+    }
+}
+
+TEST_F(PictureLoaderTest, RefusesTruncatedFilesAsDamaged) {
+    const struct {
+        const char* file;
+        std::vector<qsizetype> cuts;  // negative: bytes taken off the end
+    } cases[] = {
+        {"bmp-24-bit-40-byte-header.bmp", {10, 30, 54, 60, 90, -17, -1}},
+        {"rle8.bmp", {30, 66, 70, 75, 90, -4, -2, -1}},
+        {"gif.gif", {8, 13, 20, 30, 40, -3, -2}},
+        {"jpeg-baseline.jpg", {20, 100, 200, 300, -40, -10, -2, -1}},
+        {"png.png", {10, 33, 50, -20, -12, -1}},
+    };
+    for (const auto& c : cases) {
+        const QByteArray whole = ReadFile(PicturePath(c.file));
+        for (const qsizetype cut : c.cuts) {
+            const qsizetype size = cut < 0 ? whole.size() + cut : cut;
+            ASSERT_LT(size, whole.size()) << c.file;
+            const PictureLoad load = Load(whole.left(size));
+            EXPECT_EQ(load.error, PictureLoadError::Damaged) << c.file << " cut to " << size;
+            EXPECT_TRUE(load.damage) << c.file << " cut to " << size;  // found by the checks here
+            EXPECT_TRUE(load.image.isNull()) << c.file;
+        }
+    }
+}
+
+TEST_F(PictureLoaderTest, RefusesWhatCannotBeOpened) {
+    for (const QString& path : {dir_.filePath("missing.bmp"), dir_.path()}) {
+        const PictureLoad load = LoadPictureFile(path);
+        EXPECT_EQ(load.error, PictureLoadError::CannotOpen) << path.toStdString();
+        EXPECT_TRUE(load.image.isNull() && (load.damage || !load.detail.isEmpty())) << "a reason to tell";
+    }
+}
+
+// Above Qt's default allocation limit of 128 MiB decoded: a 5,793 x 5,793 JPEG, and a PNG that Qt
+// itself decodes. Made here: large to keep, quick to make.
+TEST_F(PictureLoaderTest, ReadsPicturesAboveQtsDefaultLimit) {
+    QImage big(5800, 5800, QImage::Format_RGB32);
+    big.fill(0xFF336699u);
+    const QString jpeg = dir_.filePath("big.jpg"), png = dir_.filePath("big.png");
+    ASSERT_TRUE(big.copy(0, 0, 5793, 5793).save(jpeg) && big.save(png));
+    for (const QString& path : {jpeg, png}) {
+        const PictureLoad load = LoadPictureFile(path);
+        ASSERT_EQ(load.error, PictureLoadError::None) << load.detail.toStdString();
+        EXPECT_GT(load.image.width(), 5792);
+        EXPECT_TRUE(Shows(load.image.copy(4000, 4000, 1, 1), test::Plain(1, 1, 0xFF336699u), 2));
+    }
+    // Qt's widest format takes 8 bytes a pixel: 16 bits a channel, as much as the bound allows.
+    QImage deep(1000, 1000, QImage::Format_RGBA64);
+    deep.fill(Qt::gray);
+    ASSERT_TRUE(deep.save(dir_.filePath("deep.png")));
+    EXPECT_EQ(DecodePicture(ReadFile(dir_.filePath("deep.png")), 1'000'000).error, PictureLoadError::None);
+}
+
+// With 200 MB of address space to spare, a small file of a 10,000 x 10,000 picture cannot be
+// decoded, nor the conversion of a decoded 8,000 x 8,000 palette picture with transparency: each
+// is told as lack of memory, with its size. Runs in a child process, under a limit that
+// AddressSanitizer's reservations exceed.
+TEST_F(PictureLoaderTest, TellsWhenMemoryRunsOut) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "address-space limits and AddressSanitizer exclude each other";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QImage indexed(8000, 8000, QImage::Format_Indexed8);
+    indexed.setColorTable({0x80FF0000u});
+    indexed.fill(0);
+    ASSERT_TRUE(indexed.save(dir_.filePath("indexed.png")));
+    const auto exitTellingLackOfMemory = [](const QString& path, int side) {
+        std::ifstream statm("/proc/self/statm");
+        rlim_t pages = 0;
+        statm >> pages;
+        const rlim_t limit = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + 200'000'000;
+        const rlimit bound{limit, limit};
+        setrlimit(RLIMIT_AS, &bound);
+        const PictureLoad load = LoadPictureFile(path);
+        std::_Exit(load.error == PictureLoadError::OutOfMemory && load.damage.first == side ? 0 : 1);
+    };
+    for (const auto& [path, side] : {std::pair{PicturePath("rle8-blank-10000.bmp"), 10000},
+                                     std::pair{dir_.filePath("indexed.png"), 8000}})
+        EXPECT_EXIT(exitTellingLackOfMemory(path, side), ::testing::ExitedWithCode(0), "") << side;
+    // A 16,385 x 16,384 bitmap of 8 bits, 268 MB on a sparse file, is refused from its header with
+    // 100 MB of data memory to spare: its file is never read whole.
+    QByteArray header = ReadFile(PicturePath("bmp-8-bit-full-colour-table.bmp")).left(1078);
+    qToLittleEndian<qint32>(16385, header.data() + 18);
+    qToLittleEndian<qint32>(16384, header.data() + 22);
+    const QString sparse = dir_.filePath("sparse.bmp");
+    ASSERT_TRUE(test::WriteFile(sparse, header) && QFile::resize(sparse, 1078 + 16388LL * 16384));
+    const auto exitTellingTooLarge = [&sparse] {
+        rlimit data{};
+        getrlimit(RLIMIT_DATA, &data);
+        std::ifstream statm("/proc/self/statm");
+        rlim_t pages = 0, resident = 0, shared = 0, text = 0, library = 0, dataPages = 0;
+        statm >> pages >> resident >> shared >> text >> library >> dataPages;
+        const rlim_t limit = dataPages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + 100'000'000;
+        const rlimit bound{limit, data.rlim_max};
+        setrlimit(RLIMIT_DATA, &bound);
+        const PictureLoad load = LoadPictureFile(sparse);
+        std::_Exit(load.error == PictureLoadError::TooLarge && load.damage.first == 16385 ? 0 : 1);
+    };
+    EXPECT_EXIT(exitTellingTooLarge(), ::testing::ExitedWithCode(0), "");
+#endif
+}
+
+}  // namespace
+}  // namespace glimmet
