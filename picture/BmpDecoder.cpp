@@ -5,6 +5,7 @@
 
 #include "picture/BmpHeader.h"
 #include "picture/ByteReader.h"
+#include "picture/RowBands.h"
 
 namespace glimmet {
 
@@ -43,15 +44,26 @@ int ImageRow(const BmpHeader& h, int64_t row) {
     return static_cast<int>(h.topDown ? row : h.height - 1 - row);
 }
 
+// The picture's rows by plain address: bands on several threads must not call scanLine(), which
+// counts detaches on the shared image data.
+struct PixelRows {
+    uchar* bits;
+    qsizetype bytesPerLine;
+    QRgb* Row(const BmpHeader& h, int64_t row) const {
+        return reinterpret_cast<QRgb*>(bits + ImageRow(h, row) * bytesPerLine);
+    }
+};
+
+// Rows [first, end) of the file's pixel data, in file order.
 PictureDamage DecodeIndexedRows(const ByteReader& bytes, const BmpHeader& h, uint64_t rowBytes,
-                                QImage& image) {
+                                const PixelRows& image, int64_t first, int64_t end) {
     const uint32_t bits = h.bitsPerPixel;
     const uint32_t perByte = 8 / bits;
     const uint32_t mask = (1u << bits) - 1;
     const int64_t colours = static_cast<int64_t>(h.palette.size());
-    for (int64_t row = 0; row < h.height; ++row) {
+    for (int64_t row = first; row < end; ++row) {
         const uint8_t* in = bytes.Data() + h.pixelOffset + row * rowBytes;
-        QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(ImageRow(h, row)));
+        QRgb* out = image.Row(h, row);
         for (int64_t x = 0; x < h.width; ++x) {
             const uint32_t slot = static_cast<uint32_t>(x % perByte);
             const uint32_t index = (in[x / perByte] >> (8 - bits * (slot + 1))) & mask;
@@ -62,19 +74,14 @@ PictureDamage DecodeIndexedRows(const ByteReader& bytes, const BmpHeader& h, uin
     return {};
 }
 
-void DecodeDirectRows(const ByteReader& bytes, const BmpHeader& h, uint64_t rowBytes, QImage& image) {
+// Rows [first, end) of the file's pixel data, in file order; `table` maps every 16-bit pixel.
+void DecodeDirectRows(const ByteReader& bytes, const BmpHeader& h, uint64_t rowBytes,
+                      const std::vector<QRgb>& table, const PixelRows& image, int64_t first, int64_t end) {
     const ChannelScale red(h.red), green(h.green), blue(h.blue), alpha(h.alpha);
     const bool opaque = h.alpha.bits == 0;
-    // 16-bit pixels go through a table of all 65,536 values.
-    std::vector<QRgb> table;
-    if (h.bitsPerPixel == 16) {
-        table.resize(65536);
-        for (uint32_t p = 0; p < 65536; ++p)
-            table[p] = qRgba(red(p), green(p), blue(p), opaque ? 255 : alpha(p));
-    }
-    for (int64_t row = 0; row < h.height; ++row) {
+    for (int64_t row = first; row < end; ++row) {
         const uint8_t* in = bytes.Data() + h.pixelOffset + row * rowBytes;
-        QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(ImageRow(h, row)));
+        QRgb* out = image.Row(h, row);
         for (int64_t x = 0; x < h.width; ++x) {
             if (h.bitsPerPixel == 24) {
                 const uint8_t* p = in + 3 * x;
@@ -165,10 +172,24 @@ PictureLoad BmpDecoder::Decode(const QByteArray& data, int64_t maxPixels) {
     if (rle) {
         load.image.fill(kBlack);
         damage = DecodeRle(bytes, h, load.image);
-    } else if (h.bitsPerPixel <= 8) {
-        damage = DecodeIndexedRows(bytes, h, rowBytes, load.image);
     } else {
-        DecodeDirectRows(bytes, h, rowBytes, load.image);
+        // 16-bit pixels go through a table of all 65,536 values, made once for every band.
+        std::vector<QRgb> table;
+        if (h.bitsPerPixel == 16) {
+            const ChannelScale red(h.red), green(h.green), blue(h.blue), alpha(h.alpha);
+            const bool opaque = h.alpha.bits == 0;
+            table.resize(65536);
+            for (uint32_t p = 0; p < 65536; ++p)
+                table[p] = qRgba(red(p), green(p), blue(p), opaque ? 255 : alpha(p));
+        }
+        const PixelRows image{load.image.bits(), load.image.bytesPerLine()};
+        damage = RowBands::Run(h.height, static_cast<uint64_t>(load.image.sizeInBytes()),
+                               [&](int64_t first, int64_t end) -> PictureDamage {
+                                   if (h.bitsPerPixel <= 8)
+                                       return DecodeIndexedRows(bytes, h, rowBytes, image, first, end);
+                                   DecodeDirectRows(bytes, h, rowBytes, table, image, first, end);
+                                   return {};
+                               });
     }
     if (damage) return PictureLoad::Failed(PictureLoadError::Damaged, damage);
     return load;

@@ -10,6 +10,7 @@
 
 #include "picture/PagePictureGuard.h"
 #include "picture/PictureLoader.h"
+#include "picture/RowBands.h"
 #include "tests/picture/PictureFiles.h"
 #include "tests/support/TestFiles.h"
 
@@ -145,6 +146,41 @@ TEST_F(PictureLoaderTest, ReadsPicturesAboveQtsDefaultLimit) {
     deep.fill(Qt::gray);
     ASSERT_TRUE(deep.save(dir_.filePath("deep.png")));
     EXPECT_EQ(DecodePicture(ReadFile(dir_.filePath("deep.png")), 1'000'000).error, PictureLoadError::None);
+}
+
+// Bitmaps large enough to be decoded in bands on several threads, at each depth Qt writes: every
+// pixel lands in its own place whatever band read it, and of two bad colour indices in different
+// bands the one earlier in the file is told, as a single pass would have.
+TEST_F(PictureLoaderTest, ReadsLargeBitmapsInBandsAsOnePassWould) {
+    constexpr int kWidth = 4096, kHeight = 2100;
+    ASSERT_GE(uint64_t{kWidth} * kHeight * 4, RowBands::kSplitBytes);
+    QImage direct(kWidth, kHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            direct.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (y >> 8) << 4 | x >> 8));
+    QImage indexed(kWidth, kHeight, QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    for (int i = 0; i < 200; ++i) palette.push_back(qRgb(i, 255 - i, i / 2));
+    indexed.setColorTable(palette);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) indexed.setPixel(x, y, static_cast<uint>((x + 3 * y) % 200));
+    for (const QImage& picture : {direct, direct.convertToFormat(QImage::Format_ARGB32), indexed}) {
+        const QString path = dir_.filePath("large.bmp");
+        ASSERT_TRUE(picture.save(path, "BMP"));
+        const PictureLoad load = LoadPictureFile(path);
+        ASSERT_EQ(load.error, PictureLoadError::None) << picture.format();
+        EXPECT_TRUE(load.image == picture.convertToFormat(QImage::Format_RGB32)) << picture.format();
+    }
+    // The file's rows run bottom up from its pixel offset; an 8-bit row is exactly the width.
+    QByteArray bytes = ReadFile(dir_.filePath("large.bmp"));
+    const qsizetype pixels = qFromLittleEndian<quint32>(bytes.constData() + 10);
+    bytes[pixels + qsizetype{1000} * kWidth + 7] = char(240);
+    bytes[pixels + qsizetype{1900} * kWidth + 5] = char(250);
+    const PictureLoad bad = Load(bytes);
+    EXPECT_EQ(bad.error, PictureLoadError::Damaged);
+    EXPECT_EQ(bad.damage.fault, PictureFault::ColourIndexOutside);
+    EXPECT_EQ(bad.damage.first, 240);
+    EXPECT_EQ(bad.damage.second, 200);
 }
 
 // With 200 MB of address space to spare, a small file of a 10,000 x 10,000 picture cannot be
