@@ -1,10 +1,12 @@
 #include "picture/PictureLoader.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <new>
 #include <system_error>
@@ -60,6 +62,44 @@ PictureLoad DecodeAs(QByteArray data, const QByteArray& format, int64_t maxPixel
     }
 }
 
+// Small files are read whole; larger ones mapped.
+constexpr off_t kReadWholeBytes = off_t{4} << 20;
+
+struct FileCloser {
+    int fd;
+    ~FileCloser() { ::close(fd); }
+};
+
+struct Unmapper {
+    void* start;
+    size_t length;
+    ~Unmapper() { ::munmap(start, length); }
+};
+
+// Reads up to `size` bytes, fewer only at the end of the file; -1 with errno on an error.
+ssize_t ReadFully(int fd, char* to, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, to + done, size - done);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+        done += static_cast<size_t>(got);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+PictureLoad CannotRead(int reason) {
+    return PictureLoad::Failed(PictureLoadError::CannotOpen, {},
+                               QString::fromStdString(std::generic_category().message(reason)));
+}
+
+PictureLoad Folder() {
+    return PictureLoad::Failed(PictureLoadError::CannotOpen, {PictureFault::IsAFolder});
+}
+
 }  // namespace
 
 PictureLoad DecodePicture(QByteArray data, int64_t maxPixels) {
@@ -74,48 +114,58 @@ PictureLoad LoadPictureFile(const QString& path) {
 }
 
 PictureLoad LoadPictureFile(const std::string& name) {
-    struct stat info {};
-    if (::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        return PictureLoad::Failed(PictureLoadError::CannotOpen, {PictureFault::IsAFolder});
     // Opened by the name's bytes, which a QString cannot hold when they are not UTF-8.
     const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return PictureLoad::Failed(PictureLoadError::CannotOpen, {},
-                                   QString::fromStdString(std::generic_category().message(errno)));
-    QFile file;
-    const auto cannotRead = [&file] {
-        return PictureLoad::Failed(PictureLoadError::CannotOpen, {}, file.errorString());
-    };
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return cannotRead();
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        const int reason = errno;
+        if (fd >= 0) ::close(fd);
+        if (::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return Folder();
+        return CannotRead(reason);
     }
-    // The format is told from the first bytes, so that a large file of another kind is not read.
-    const QByteArray format = FormatOf(file.peek(8));
-    if (file.error() != QFileDevice::NoError) return cannotRead();
-    if (format.isEmpty())
-        return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
-    // A regular file is mapped, not read: the decoders read its header first and check the size
-    // there, so the pages of pixel data are only touched once the picture is known to fit, and they
-    // never count on top of the decoded pixels. The mapping lives until the file is closed, after
-    // decoding. A stream (a FIFO, a device) is read whole.
-    QByteArray data;
+    const FileCloser closer{fd};
+    if (S_ISDIR(info.st_mode)) return Folder();
     try {
-        const qint64 size = file.size();
-        uchar* mapped = file.isSequential() || size <= 0 ? nullptr : file.map(0, size);
-        if (mapped) {
-            data =
-                QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), static_cast<qsizetype>(size));
-        } else {
-            if (!file.isSequential() && !file.seek(0)) return cannotRead();
-            data = file.readAll();
-            if (file.error() != QFileDevice::NoError) return cannotRead();
+        // A small regular file is read whole into memory the allocator keeps: mapping it would cost
+        // more in the system's bookkeeping than copying it, most of all when the mapping is taken
+        // away again while other threads of the batch run.
+        if (S_ISREG(info.st_mode) && info.st_size > 0 && info.st_size <= kReadWholeBytes) {
+            QByteArray data(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+            const ssize_t got = ReadFully(fd, data.data(), static_cast<size_t>(data.size()));
+            if (got < 0) return CannotRead(errno);
+            data.truncate(got);  // a file cut meanwhile is read as it now is
+            return DecodePicture(std::move(data));
         }
+        // A larger regular file is mapped, not read: the decoders read its header first and check
+        // the size there, so the pages of pixel data are only touched once the picture is known to
+        // fit, and they never count on top of the decoded pixels. The mapping lives until after
+        // decoding.
+        if (S_ISREG(info.st_mode) && info.st_size > 0) {
+            const auto size = static_cast<size_t>(info.st_size);
+            void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+            if (mapped == MAP_FAILED) return CannotRead(errno);
+            const Unmapper unmapper{mapped, size};
+            return DecodePicture(
+                QByteArray::fromRawData(static_cast<const char*>(mapped), static_cast<qsizetype>(size)));
+        }
+        // A stream (a FIFO, a device) is read whole, unless its first bytes tell it is no picture.
+        QByteArray data(8, Qt::Uninitialized);
+        ssize_t got = ReadFully(fd, data.data(), 8);
+        if (got < 0) return CannotRead(errno);
+        data.truncate(got);
+        if (FormatOf(data).isEmpty())
+            return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
+        for (qsizetype chunk = 1 << 16; got > 0; chunk = std::min<qsizetype>(chunk * 2, qsizetype{1} << 26)) {
+            const qsizetype at = data.size();
+            data.resize(at + chunk);
+            got = ReadFully(fd, data.data() + at, static_cast<size_t>(chunk));
+            if (got < 0) return CannotRead(errno);
+            data.truncate(at + got);
+        }
+        return DecodePicture(std::move(data));
     } catch (const std::bad_alloc&) {
         return PictureLoad::OutOfMemory(0, 0);
     }
-    // The format already told decides the decoder; it is not probed a second time.
-    return DecodeAs(std::move(data), format, kMaxPicturePixels);
 }
 
 }  // namespace glimmet

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <thread>
 
 #include "picture/PagePictureGuard.h"
 #include "picture/PictureLoader.h"
@@ -146,6 +149,35 @@ TEST_F(PictureLoaderTest, ReadsPicturesAboveQtsDefaultLimit) {
     deep.fill(Qt::gray);
     ASSERT_TRUE(deep.save(dir_.filePath("deep.png")));
     EXPECT_EQ(DecodePicture(ReadFile(dir_.filePath("deep.png")), 1'000'000).error, PictureLoadError::None);
+}
+
+// A picture is read alike from a small file (read whole), a large one (mapped) and a stream, which
+// comes in pieces: a FIFO fed by another thread, as a shell's process substitution feeds one. A
+// stream whose first bytes are no picture's is refused as such.
+TEST_F(PictureLoaderTest, ReadsSmallLargeAndStreamedFilesAlike) {
+    QImage picture(1500, 1000, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF));
+    const QString large = dir_.filePath("large.bmp"), small = dir_.filePath("small.bmp");
+    ASSERT_TRUE(picture.save(large, "BMP") && picture.copy(0, 0, 300, 200).save(small, "BMP"));
+    ASSERT_GT(QFileInfo(large).size(), qint64{4} << 20) << "large enough to be mapped";
+    const QString fifo = dir_.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto fromFifo = [&fifo](const QByteArray& bytes) {
+        std::thread writer([&] {
+            std::ofstream(QFile::encodeName(fifo).toStdString(), std::ios::binary)
+                .write(bytes.constData(), bytes.size());
+        });
+        PictureLoad load = LoadPictureFile(fifo);
+        writer.join();
+        return load;
+    };
+    EXPECT_TRUE(LoadPictureFile(large).image == picture);
+    EXPECT_TRUE(LoadPictureFile(small).image == picture.copy(0, 0, 300, 200));
+    EXPECT_TRUE(fromFifo(ReadFile(large)).image == picture);
+    EXPECT_EQ(fromFifo("no picture at all").error, PictureLoadError::NotAPicture);
+    EXPECT_EQ(fromFifo({}).error, PictureLoadError::NotAPicture);
 }
 
 // Bitmaps large enough to be decoded in bands on several threads, at each depth Qt writes: every
