@@ -5,7 +5,7 @@
 # MUTATE names the mutation tool (mutate.py); results go to OUT_DIR/<folder>.jsonl (default
 # /tmp/glimmet-mutation), and a second call resumes where the first stopped. Samples: render 130,
 # params 100, batch 120, picture 50, widgets 50, window 50 mutants, seed 1 (SEED=2 draws another
-# sample, into <folder>-seed2.jsonl), so that runs on different commits compare.
+# sample, into <folder>-seed2.jsonl), so that runs on different commits compare. QUICK=1: see below.
 # The mutants are built into the test programs and the `others` they run (the batch command); each
 # case of the GoogleTest programs in `gtests` and each function of the Qt Test programs in `qtests` is
 # registered as a test of its own, so that the report's kills per test name functions, not programs,
@@ -20,6 +20,10 @@ folder=${1:?usage: mutation.sh render|params|batch|picture|widgets|window [OUT_D
 out=${2:-/tmp/glimmet-mutation}
 mutate=${MUTATE:-$root/../shared/tools/mutate/mutate.py}
 seed=${SEED:-1}
+# QUICK=1 stops a mutant's tests at its first failure: the same score in a fraction of the time, but
+# the kills per test then name only the first test that failed.
+stop=""
+[ -z "${QUICK:-}" ] || stop="--stop-on-failure"
 result=$folder
 [ "$seed" = 1 ] || result="$folder-seed$seed"
 src="$out/src-$folder"
@@ -92,6 +96,6 @@ for program in $qtests; do
 done
 # shellcheck disable=SC2086
 python3 "$mutate" run --src "$src" --build-cmd "cmake --build build -j$(nproc) --target $targets" \
-  --test-cmd "ulimit -v 4000000; ctest --test-dir build -R '$tests' -j$(nproc) --timeout 60" \
+  --test-cmd "ulimit -v 4000000; ctest --test-dir build -R '$tests' -j$(nproc) --timeout 60 $stop" \
   --artifacts $artifacts --files $files --sample "$sample" --seed "$seed" --out "$out/$result.jsonl"
 python3 "$mutate" report "$out/$result.jsonl"
