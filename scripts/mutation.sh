@@ -23,7 +23,7 @@ seed=${SEED:-1}
 result=$folder
 [ "$seed" = 1 ] || result="$folder-seed$seed"
 src="$out/src-$folder"
-window_tests="tests/interaction/tst_interaction tests/files/tst_files tests/window/tst_window"
+window_tests="tests/widgets/tst_widgets tests/interaction/tst_interaction tests/files/tst_files tests/window/tst_window"
 
 case "$folder" in
   render)
