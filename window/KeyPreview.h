@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 
