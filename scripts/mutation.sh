@@ -27,7 +27,7 @@ stop=""
 result=$folder
 [ "$seed" = 1 ] || result="$folder-seed$seed"
 src="$out/src-$folder"
-window_tests="tests/interaction/tst_interaction tests/files/tst_files tests/window/tst_window"
+window_tests="tests/widgets/tst_widgets tests/interaction/tst_interaction tests/files/tst_files tests/window/tst_window"
 
 case "$folder" in
   render)

@@ -4,7 +4,6 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPixmap>
@@ -31,6 +30,7 @@
 #include "widgets/PictureBox.h"
 #include "widgets/SourcePictureBox.h"
 #include "widgets/StatusPanels.h"
+#include "window/KeyPreview.h"
 #include "window/MenuChoices.h"
 #include "window/WindowColours.h"
 #include "window/WindowTexts.h"
@@ -67,7 +67,6 @@ MF::MF(DialogService& dialogs, const WindowOptions& options)
 
     c_ = WindowControls::Create(client, placement_);
     m_ = WindowMenus::Create(menuBar());
-    menuKeys_ = m_.Shortcuts();
     c_.SetTabOrder();
 
     glyphs_ = std::make_unique<GlyphCache>(OutputFont());
@@ -149,11 +148,10 @@ void MF::ConnectHandlers() {
 }
 
 void MF::InstallKeyPreview() {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             c_.txt_xstep, c_.txt_ystep, c_.txt_zoom, c_.txt_fill, c_.r_txt, c_.g_txt, c_.b_txt, c_.out_pic,
-             c_.source_pic, c_.backpic, c_.pic_transfer, c_.back_pic}) {
-        control->installEventFilter(this);
-    }
+    auto* preview = new KeyPreview(*this, m_.Shortcuts(), [this](int16_t key) { Form_KeyPress(key); });
+    preview->Watch({c_.txt_xstep, c_.txt_ystep, c_.txt_zoom, c_.txt_fill, c_.r_txt, c_.g_txt, c_.b_txt,
+                    c_.out_pic, c_.source_pic, c_.backpic, c_.pic_transfer, c_.back_pic});
+    c_.source_pic->installEventFilter(this);
 }
 
 void MF::Form_Load() {
@@ -338,15 +336,6 @@ void MF::exit_Click() {
 
 bool MF::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.source_pic && SourceMouse(event)) return true;
-    if (event->type() == QEvent::ShortcutOverride) {
-        // A menu key wins over the field's own use of it (Ctrl+X ends the program, it does not cut).
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (menuKeys_.contains(QKeySequence(key->keyCombination()))) return true;
-    } else if (event->type() == QEvent::KeyPress && watched == focusWidget()) {
-        // Key preview: the window sees the character first; the control still gets it afterwards.
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (!text.isEmpty()) Form_KeyPress(static_cast<int16_t>(text.at(0).unicode()));
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QKeySequence>
-#include <QList>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -127,6 +125,7 @@ class MF final : public QMainWindow {
     // drag of the selection goes on with the left button still held.
     void ReleaseSourceMouse();
     void ResumeDrag();
+    // Key preview on every control; the source picture's mouse comes to eventFilter.
     void InstallKeyPreview();
 
     DragKeepingDialogs dialogs_;
@@ -139,7 +138,6 @@ class MF final : public QMainWindow {
     WindowControls c_;
     WindowMenus m_;
     StatusPanels* mf_status_ = nullptr;
-    QList<QKeySequence> menuKeys_;
     std::unique_ptr<GlyphCache> glyphs_;
     std::unique_ptr<FormFields> formFields_;
     std::unique_ptr<ParameterFields> fields_;

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -114,7 +115,8 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
 }
 
 // Every failure names its kind in the report; several pictures under any -j give the files each
-// gives alone; a FIFO and /dev/stdout take an output as a stream; --version names the version.
+// gives alone; a FIFO and /dev/stdout take an output as a stream, and the report streams its lines as
+// the pictures finish; --version names the version.
 TEST_F(BatchPipeline, KindsJobsStreamsAndVersion) {
     KeyPicture();
     Write("words.bmp", "only words");
@@ -165,6 +167,27 @@ TEST_F(BatchPipeline, KindsJobsStreamsAndVersion) {
     EXPECT_EQ(ReadFile(Path("from-fifo.bmp")), ReadFile(Path("expected.bmp")));
     EXPECT_EQ(Batch({"-q", "-o", "/dev/stdout", "key.bmp"}, {.folder = dir.path()}).output,
               ReadFile(Path("expected.bmp")));
+    // The report on standard output: the first picture's line comes while the second, a FIFO, waits
+    // for its bytes, which are written only once that line has been read.
+    ASSERT_EQ(::mkfifo(Path("late.bmp").toUtf8(), 0600), 0);
+    QProcess run, writer;
+    run.setWorkingDirectory(dir.path());
+    writer.setWorkingDirectory(dir.path());
+    run.start(GLIMMET_BATCH_PROGRAM, {"--report", "-", "-j", "1", "key.bmp", "late.bmp"});
+    QByteArray report;
+    for (QDeadlineTimer limit(60000);
+         !report.contains('\n') && !limit.hasExpired() && run.state() != QProcess::NotRunning;)
+        if (run.waitForReadyRead(static_cast<int>(limit.remainingTime())))
+            report += run.readAllStandardOutput();
+    EXPECT_TRUE(report.startsWith(R"({"type":"picture","path":"key.bmp","status":0,)") &&
+                report.count('\n') == 1)
+        << "before the second picture was read: " << report.toStdString();
+    writer.start("bash", {"-c", "cat key.bmp > late.bmp"});
+    ASSERT_TRUE(run.waitForFinished(60000) && writer.waitForFinished(60000));
+    report += run.readAllStandardOutput();
+    EXPECT_TRUE(run.exitCode() == 0 && report.count('\n') == 3 &&
+                report.contains(R"("path":"late.bmp","status":0,)"))
+        << report.toStdString();
     const Result version = Batch({"--version"});
     EXPECT_TRUE(version.status == 0 && version.output == "glimmet-batch " GLIMMET_VERSION "\n")
         << version.output.toStdString();

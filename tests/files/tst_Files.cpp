@@ -1,34 +1,25 @@
 #include <unistd.h>
-#include <QAbstractButton>
 #include <QAction>
 #include <QBuffer>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTreeView>
 #include <QtEndian>
 #include <optional>
 
-#include "files/FileDialogDefaults.h"
 #include "files/FilesTexts.h"
 #include "interaction/InteractionTexts.h"
 #include "picture/PictureLoader.h"
 #include "picture/QtText.h"
 #include "tests/support/WindowFixture.h"
 #include "widgets/MessageTexts.h"
-#include "widgets/QtDialogService.h"
 #include "widgets/RussianQtTranslation.h"
 
 using namespace glimmet;
 using test::U;
 
-// Open, save, the HTML export and a dropped file through the real window with scripted dialogs;
-// the real file dialog with the window's settings.
+// Open, save, the HTML export and a dropped file through the real window with scripted dialogs.
 class FilesTest : public QObject {
     Q_OBJECT
     RussianQtTranslation russian_;
@@ -353,95 +344,6 @@ class FilesTest : public QObject {
         QCOMPARE(fromWindow.error, PictureLoadError::None);
         QCOMPARE(fromWindow.image.size(), QSize(91, 61));
         QCOMPARE(fromWindow.image, LoadPictureFile(Path("batch.bmp")).image);
-    }
-
-    // Over the window that owns them even when no window is active, and the file list in Russian
-    // whatever the system's locale.
-    void realDialogsOverTheirOwnerInRussian() {
-        QWidget owner;
-        QtDialogService service;
-        service.SetOwner(&owner);
-        FileDialogSettings cdiag;
-        ApplyFileDialogDefaults(cdiag);
-        cdiag.InitDir = dir_->path();
-        QVERIFY(test::WriteFile(Path("sized.bmp"), QByteArray(2048, 'x')));
-        QStringList seen;
-        const auto list = [&](QWidget* modal) {
-            seen << QString::number(modal->parentWidget() == &owner);
-            const auto* view = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
-            QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) == 1);
-            const QModelIndex file = view->model()->index(0, 0, view->rootIndex());
-            seen << file.siblingAtColumn(1).data().toString() << file.siblingAtColumn(3).data().toString();
-            QMetaObject::invokeMethod(modal, "reject");
-        };
-        const auto ok = [&](QWidget* modal) {
-            seen << QString::number(modal->parentWidget() == &owner);
-            QTest::keyClick(modal, Qt::Key_Return);
-        };
-        test::ModalAnswers answers({list, ok});
-        service.ShowOpen(cdiag);
-        service.MsgBox(U("Готово"), MessageButtons::Ok, MessageIcon::None, "Glimmet");
-        QCOMPARE(seen.size(), 4);
-        QCOMPARE((QStringList{seen[0], seen[1], seen[3]}), (QStringList{"1", U("2,0 кБ"), "1"}));
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"))
-                     .match(seen[2])
-                     .hasMatch(),
-                 qPrintable(seen[2]));
-    }
-
-    // The real dialogs, in Russian. File dialogs: the window's title and filters, BMP added to a bare
-    // name (htm under the page filter), no question before replacing and no existence check, the last name
-    // proposed, empty after a cancel. Questions: Enter answers the default, No.
-    void realDialogs() {
-        QtDialogService service;
-        FileDialogSettings cdiag;
-        ApplyFileDialogDefaults(cdiag);
-        cdiag.InitDir = dir_->path();
-        QVERIFY(test::WriteFile(Path("existing.bmp"), "x"));
-        QStringList seen;
-        const auto buttons = [&seen](QWidget* dialog) {
-            QStringList texts;
-            for (const QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
-                texts << b->text();
-            texts.sort();
-            seen << texts.join(QLatin1Char('/'));
-        };
-        const auto choose = [&](const char* name) {
-            return [&seen, &buttons, name, this](QWidget* modal) {
-                auto* dialog = qobject_cast<QFileDialog*>(modal);
-                if (dialog == nullptr) qFatal("a question before the file dialog closed");
-                buttons(dialog);
-                seen << dialog->windowTitle() << dialog->nameFilters().join(';')
-                     << dialog->selectedFiles().value(0);
-                dialog->selectFile(name[0] != 0 ? Path(name) : QString());
-                QMetaObject::invokeMethod(dialog, name[0] != 0 ? "accept" : "reject");
-            };
-        };
-        const auto pressEnter = [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            buttons(box);
-            seen << box->defaultButton()->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        };
-        test::ModalAnswers answers({choose("plain"), choose("existing.bmp"), choose("missing.gif"),
-                                    choose(""), pressEnter, choose("page")});
-        QStringList chosen;
-        for (const bool save : {true, true, false, false}) {
-            save ? service.ShowSave(cdiag) : service.ShowOpen(cdiag);
-            chosen << cdiag.FileName;
-        }
-        QCOMPARE(chosen,
-                 (QStringList{Path("plain.BMP"), Path("existing.bmp"), Path("missing.gif"), QString()}));
-        QCOMPARE(service.MsgBox(U("Заменить?"), MessageButtons::YesNoDefaultNo, MessageIcon::None, "Glimmet"),
-                 MessageAnswer::No);
-        QCOMPARE(seen.mid(0, 3), (QStringList{U("&Сохранить/Отмена"), U("Выберите нужное изображение"),
-                                              "BMP (*.bmp);JPEG (*.jpg);GIF (*.gif)"}));
-        QCOMPARE(seen.mid(12, 2), (QStringList{U("&Открыть/Отмена"), U("Выберите нужное изображение")}));
-        QCOMPARE(seen.mid(seen.size() - 3), (QStringList{Path("missing.gif"), U("&Да/&Нет"), U("&Нет")}));
-        // A bare name gets the page's extension under the page filter.
-        cdiag.Filter = QtText(files_texts::kPageFilter);
-        service.ShowSave(cdiag);
-        QCOMPARE(cdiag.FileName, Path("page.htm"));
     }
 };
 

@@ -383,41 +383,6 @@ class WindowTest : public QObject {
         QCOMPARE(w.dialogs.messages.size(), size_t{1});
         QCOMPARE(w.Panel(1), U("Готово"));
     }
-
-    // The boxes' own rules that the window's scenarios do not reach.
-    void pictureBoxes() {
-        PictureBox box(nullptr, Qt::black, true);
-        box.resize(14, 14);
-        box.SetAutoRedraw(true);
-        box.DrawTarget()->setPixel(2, 2, qRgb(0, 255, 0));
-        box.SetAutoRedraw(false);
-        box.DrawTarget()->setPixel(4, 4, qRgb(9, 9, 9));
-        const uint64_t generation = box.Generation();
-        box.resize(24, 24);  // a new size keeps the retained image and no screen drawing
-        const auto at = [&box](int x, int y) { return box.Shown().pixel(x, y) & 0xFFFFFF; };
-        QCOMPARE((QList<QRgb>{at(4, 4), at(2, 2), at(15, 15)}), (QList<QRgb>{0, 0x00FF00, 0}));
-        box.SetAutoRedraw(true);
-        box.Cls();  // while on it clears the retained image too
-        QCOMPARE(box.Image().pixel(2, 2) & 0xFFFFFF, 0u);
-        QVERIFY(box.Generation() != generation);
-        // The source box reads what it shows: the outline inverts every other pixel along its edge,
-        // and a moved outline leaves nothing behind.
-        SourcePictureBox source(nullptr);
-        source.resize(24, 14);
-        source.SetPicture(test::Plain(8, 6, qRgb(0x33, 0x66, 0x99)));
-        source.SetSelection({2, 2, 6, 4});
-        const auto pixels = [&source](std::initializer_list<QPoint> points) {
-            QList<int> values;
-            for (const QPoint& p : points) values << source.GetPixel(p.x(), p.y());
-            return values;
-        };
-        QCOMPARE(pixels({{2, 2}, {3, 2}, {4, 4}, {7, 5}, {7, 3}}),
-                 (QList<int>{0x6699CC, 0x996633, 0x996633, 0x6699CC, 0x6699CC}));
-        source.SetSelection({6, 0, 6, 3});  // past the picture black inverts
-        QCOMPARE(pixels({{2, 2}, {10, 0}, {11, 0}}), (QList<int>{0x996633, 0xFFFFFF, 0}));
-        source.SetSelection({-3, -2, 30, 20});  // every edge outside the box: nothing drawn
-        QCOMPARE(pixels({{17, 0}, {6, 1}, {0, 0}}), (QList<int>{0, 0x996633, 0x996633}));
-    }
 };
 
 QTEST_MAIN(WindowTest)
