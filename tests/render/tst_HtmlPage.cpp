@@ -57,6 +57,14 @@ TEST(HtmlPage, WritesHeaderSampleLinesRowEndsAndClosing) {
     // The preview: every sample prints its character, failing ones in black, -1 in colour 1.
     EXPECT_EQ(rig.canvas.marks, (Lines{"T 0 0 '<' 0", "T 1 0 '&' 3C2B1A", "T 0 1 '>' 1", "T 1 1 '<' 0"}));
     EXPECT_EQ(rig.host.statuses.back(), "done");
+    // Without a fill text the samples still write their colours.
+    Rig empty;
+    empty.source.colourAt = [](int32_t x, int32_t) { return x == 0 ? 0xFF0000 : 0x3C2B1A; };
+    empty.Run(PageState("e.htm"), {0, 0, 1, 0}, "");
+    const Lines& lines = empty.page.files["e.htm"];
+    ASSERT_EQ(lines.size(), 7u + 3 + 5);
+    EXPECT_EQ(Lines(lines.begin() + 7, lines.begin() + 9),
+              (Lines{"<font color=\"#000000\"></font>", "<font color=\"#1A2B3C\"></font>"}));
 }
 
 TEST(HtmlPage, LostLinesReportAnIncompletePageNeverSuccess) {

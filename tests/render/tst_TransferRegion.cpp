@@ -87,6 +87,7 @@ TEST(TransferRegion, ShowsProgressEveryIntervalOfGridUnits) {
     const std::tuple<const char*, Region, RenderState, int> cases[] = {
         {"100 x 50 units overshoot to 103", {0, 0, 100, 50}, {}, 103},
         {"fewer than 100 units: none", {0, 0, 9, 9}, {}, 0},
+        {"100 units: every sample", {0, 0, 10, 10}, {}, 121},
         {"(35/3)*(60/7)/100 is just below 1: none", {0, 0, 60, 35}, {.Xst = 7, .Yst = 3}, 0},
         {"negative interval counts like a positive one", {0, 0, 100, 50}, {.Xst = -1}, 0},
         {"negative steps both", {100, 50, 0, 0}, {.Xst = -1, .Yst = -1}, 103},
@@ -126,6 +127,7 @@ TEST(TransferRegion, FailsBeforeTheFirstProgressUpdateAndSkipsAfterIt) {
         {"column advance past 32767", {32760, 0, 32767, 0}, {}, F::LoopOverflow, 8, "", "t"},
         {"a page's lines are on disk after a failure", {32760, 0, 32767, 0}, page, F::LoopOverflow, 8, "", "t"},
         {"row advance past 32767", {0, 32767, 0, 32767}, {}, F::LoopOverflow, 1, "", "t"},
+        {"a page's lines are on disk after a row failure", {0, 32767, 0, 32767}, page, F::LoopOverflow, 1, "", "t"},
         {"fill text index past 16 bits", {0, 0, 32767, 0}, page, F::CounterOverflow, 32767, "", longText},
         {"a long fill text on a large grid", {0, 0, 32766, 0}, page, F::None, 32767, "done", longText},
         // 200 x 1 units: interval 2, so the walk skips from the second sample on.
