@@ -151,6 +151,13 @@ TEST_F(BatchCommand, AnInterruptedRunLeavesEveryFileAsItWas) {
             << result.errors.toStdString();
         EXPECT_EQ(Snapshot(dir.path()), before) << name;
     }
+    // Stopped while it still waits for its list of pictures, once the watcher runs: it ends at once
+    // with the same line and status, nothing being there to put back.
+    const auto watching = [](qint64 pid) { return QDir(QString("/proc/%1/task").arg(pid)).count() > 3; };
+    const Result early = Interrupt({"--files-from", "-"}, SIGHUP, watching);
+    EXPECT_EQ(early.status, 128 + SIGHUP);
+    EXPECT_EQ(early.errors,
+              "glimmet-batch: stopped by SIGHUP: every page is back as it was before the run\n");
     // A page that another program appended to since the run let go of it keeps every byte.
     const Result shared = Interrupt({"-j", "1", "--html", "%d/%n.htm", small, big}, SIGTERM, [&](qint64) {
         QFile page(Path("key.htm"));

@@ -106,6 +106,8 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
     EXPECT_TRUE(outside.output.contains(R"("key":"#335577")") &&
                 outside.output.contains(R"({"x":4,"y":0,"colour":null}])"))
         << outside.output.toStdString();
+    const Result column = Batch({"--report", "-", Plain("column.bmp", {1, 2})}, {.folder = dir.path()});
+    EXPECT_TRUE(column.output.contains(R"("width":1,"height":2,)")) << column.output.toStdString();
     const Result toFile = Batch({"--report", "r.jsonl", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()});
     EXPECT_TRUE(toFile.status == 0 && toFile.errors.count('\n') == 1) << toFile.errors.toStdString();
     EXPECT_EQ(ReadFile(Path("r.jsonl")),
