@@ -89,7 +89,9 @@ TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowe
         {"-t \xF0\x9F\x99\x82<&> p", ""},
         {"-qx p", "unknown option '-x' in '-qx'"},
         {"-qj", "-j needs a value"},
-        {"-k=255,0,0 p", "'-k=255,0,0': a short option takes its value without '='"},
+        {"-k=255,0,0 p",
+         "'-k=255,0,0': a short option takes its value without '=' (-kVALUE or -k VALUE), a long "
+         "one with it (--key=VALUE)"},
         {"-j3 --null p", ""},
         {"--shard=0/1 p", ""},
         {"--shard 3/3 p", "--shard: expected K/N"},

@@ -75,6 +75,10 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
     shell.start("bash", {"-c", "exec \"$0\" $'not-\\xff.bmp'", GLIMMET_BATCH_PROGRAM});
     ASSERT_TRUE(shell.waitForFinished(60000));
     EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    // A list of a single byte, without a line end, names its picture all the same.
+    ASSERT_EQ(::link(Path("key.bmp").toUtf8(), Path("k").toUtf8()), 0);
+    Write("one.txt", "k");
+    EXPECT_EQ(Batch({"-q", "--files-from", "one.txt"}, {.folder = dir.path()}).status, 0);
     Damaged("cut.bmp");
     Write("list.txt", "key.bmp\nnot-\xff.bmp\ngone.bmp\ncut.bmp\n");
     const QStringList arguments = {"--report", "-",   "--report-limit", "1",       "-r", "0,0,4,2",
