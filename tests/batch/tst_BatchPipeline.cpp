@@ -236,8 +236,11 @@ TEST_F(BatchPipeline, ShardsJoinIntoOneRunDryRunsListAndAPageGoesToAPipe) {
               "p0.bmp\to/p0.png\tp0.htm\np1.bmp\to/p1.png\tp1.htm\n");
     EXPECT_EQ(Batch(QStringList{"-0", "--dry-run", "p0.bmp"}, {.folder = dir.path()}).output,
               QByteArray("p0.bmp\0\0\0", 9));
-    const Result page = Batch({"--html", "-", "p0.bmp"}, {.folder = dir.path()});
-    ASSERT_EQ(Batch({"--html", "p.htm", "p0.bmp"}, {.folder = dir.path()}).status, 0);
+    // A page of a few megabytes goes out in several blocks, each once.
+    const QString large = Plain("large.bmp", {300, 300}, Qt::red);
+    const Result page = Batch({"--html", "-", large}, {.folder = dir.path()});
+    ASSERT_EQ(Batch({"--html", "p.htm", large}, {.folder = dir.path()}).status, 0);
+    EXPECT_GT(page.output.size(), 2 << 20);
     EXPECT_TRUE(page.status == 0 && page.output == ReadFile(Path("p.htm"))) << page.errors.toStdString();
 }
 
