@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <algorithm>
 #include <cerrno>
 #include <new>
 #include <system_error>
@@ -155,13 +154,9 @@ PictureLoad LoadPictureFile(const std::string& name) {
         data.truncate(got);
         if (FormatOf(data).isEmpty())
             return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
-        for (qsizetype chunk = 1 << 16; got > 0; chunk = std::min<qsizetype>(chunk * 2, qsizetype{1} << 26)) {
-            const qsizetype at = data.size();
-            data.resize(at + chunk);
-            got = ReadFully(fd, data.data() + at, static_cast<size_t>(chunk));
-            if (got < 0) return CannotRead(errno);
-            data.truncate(at + got);
-        }
+        char block[1 << 16];
+        while ((got = ReadFully(fd, block, sizeof block)) > 0) data.append(block, got);
+        if (got < 0) return CannotRead(errno);
         return DecodePicture(std::move(data));
     } catch (const std::bad_alloc&) {
         return PictureLoad::OutOfMemory(0, 0);
