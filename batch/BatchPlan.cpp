@@ -10,8 +10,8 @@
 
 #include "batch/BatchTexts.h"
 #include "batch/OutputTemplate.h"
-#include "picture/FileIdentity.h"
-#include "picture/PagePictureGuard.h"
+#include "pixels/FileIdentity.h"
+#include "pixels/PagePictureGuard.h"
 
 namespace glimmet {
 

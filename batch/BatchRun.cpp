@@ -74,7 +74,7 @@ int DryRun(const BatchOptions& o, const std::vector<PictureTask>& tasks, BatchPr
 
 }  // namespace
 
-int RunBatch(const BatchOptions& o, StopSignals& stop) {
+int RunBatch(const BatchOptions& o, StopSignals& stop, const DrawingMaker& makeDrawing) {
     const BatchPlan plan = Plan(o);
     if (!plan.error.empty()) {
         BatchProgress(0, false).Say(plan.error);
@@ -94,7 +94,7 @@ int RunBatch(const BatchOptions& o, StopSignals& stop) {
     BatchProgress bar(count, !o.quiet && ::isatty(STDERR_FILENO));
     ReportWriter report(o);
     RunTally tally;
-    ParallelRunner runner(o, plan.tasks, bar, stop);
+    ParallelRunner runner(o, plan.tasks, bar, stop, makeDrawing);
     runner.Run(o.jobs > 0 ? static_cast<size_t>(o.jobs) : Cores(),
                [&](const PictureTask& task, const PictureResult& result) {
                    tally.Add(result);

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "picture/PictureDamage.h"
+#include "pixels/PictureDamage.h"
 #include "render/OutputSize.h"
 #include "render/RenderState.h"
 #include "render/TransferRegion.h"
@@ -180,6 +180,11 @@ inline std::string PageBusy(const std::string& path) {
     return "the page file '" + path + "' is being written by another run; the file is left as it was";
 }
 inline constexpr std::string_view kNoMemory = "not enough memory";
+// The drawing half of the command, which it starts for a run that writes output pictures.
+inline constexpr std::string_view kDrawingProgram = "glimmet-batch-draw";
+inline std::string CannotStartDrawing(const std::string& path, const std::string& reason) {
+    return "cannot start '" + path + "', which draws the output pictures: " + reason;
+}
 inline constexpr std::string_view kOutOfMemory =
     "not enough memory; the picture's files are left as they were";
 

@@ -12,8 +12,9 @@
 namespace glimmet {
 
 ParallelRunner::ParallelRunner(const BatchOptions& options, const std::vector<PictureTask>& tasks,
-                               BatchProgress& progress, const StopSignals& stop)
-    : options_(options), tasks_(tasks), progress_(progress), stop_(stop) {}
+                               BatchProgress& progress, const StopSignals& stop,
+                               const DrawingMaker& makeDrawing)
+    : options_(options), tasks_(tasks), progress_(progress), stop_(stop), makeDrawing_(makeDrawing) {}
 
 void ParallelRunner::Run(size_t jobs, const Handler& handler) {
     std::atomic<size_t> next{0};
@@ -21,7 +22,7 @@ void ParallelRunner::Run(size_t jobs, const Handler& handler) {
     std::vector<std::optional<PictureResult>> finished(tasks_.size());
     size_t handed = 0;
     const auto work = [&] {
-        WorkerTools tools;
+        WorkerTools tools(makeDrawing_);
         for (size_t i = next++; i < tasks_.size() && stop_.Received() == 0; i = next++) {
             PictureResult result = PictureJob(options_, tasks_[i], tools, progress_, stop_).Run();
             progress_.Done(i, result.outcome.samples);

@@ -6,6 +6,7 @@
 
 #include "batch/BatchOptions.h"
 #include "batch/BatchProgress.h"
+#include "batch/OutputDrawing.h"
 #include "batch/PictureJob.h"
 #include "batch/StopSignals.h"
 
@@ -21,7 +22,7 @@ class ParallelRunner {
     using Handler = std::function<void(const PictureTask&, const PictureResult&)>;
 
     ParallelRunner(const BatchOptions& options, const std::vector<PictureTask>& tasks,
-                   BatchProgress& progress, const StopSignals& stop);
+                   BatchProgress& progress, const StopSignals& stop, const DrawingMaker& makeDrawing);
 
     // Runs with `jobs` workers (fewer when the system cannot start more), the calling thread being
     // one of them.
@@ -34,6 +35,7 @@ class ParallelRunner {
     const std::vector<PictureTask>& tasks_;
     BatchProgress& progress_;
     const StopSignals& stop_;
+    const DrawingMaker& makeDrawing_;
     std::vector<PageMark> pages_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <QImage>
 #include <system_error>
 
 #include "batch/BatchHost.h"
@@ -10,12 +9,9 @@
 #include "batch/NullCanvas.h"
 #include "batch/PageRollback.h"
 #include "batch/StandardOutputPage.h"
-#include "picture/BitmapWriter.h"
-#include "picture/DamageWords.h"
-#include "picture/ImagePixelSource.h"
-#include "picture/LargePages.h"
-#include "picture/PictureLoader.h"
-#include "picture/RasterCanvas.h"
+#include "pixels/DamageWords.h"
+#include "pixels/PictureLoader.h"
+#include "pixels/PixelImageSource.h"
 #include "render/OutputSize.h"
 #include "render/PageFile.h"
 #include "render/WalkPrecheck.h"
@@ -71,8 +67,8 @@ RenderState PictureJob::WalkState() const {
 PictureResult& PictureJob::Unreadable(const PictureLoad& load) {
     const std::string& path = task_.picture;
     // The fact, then the decoder's own words when it gave any.
-    std::string detail = load.damage ? DamageInEnglish(load.damage) : load.detail.toStdString();
-    if (load.damage && !load.detail.isEmpty()) detail += " (" + load.detail.toStdString() + ")";
+    std::string detail = load.damage ? DamageInEnglish(load.damage) : load.detail;
+    if (load.damage && !load.detail.empty()) detail += " (" + load.detail + ")";
     switch (load.error) {
         case PictureLoadError::CannotOpen:
             return Finish(t::kExitFile, PictureError::CannotRead, t::CannotRead(path, detail));
@@ -87,11 +83,9 @@ PictureResult& PictureJob::Unreadable(const PictureLoad& load) {
     }
 }
 
-std::optional<std::string> PictureJob::SaveOutput(const QImage& output) const {
+std::optional<std::string> PictureJob::SaveOutput(OutputPicture& output) const {
     const bool toStandardOutput = task_.output == "-";
-    const BitmapFormat format = NamesPng(task_.output) ? BitmapFormat::Png : BitmapFormat::Bmp;
-    const SaveResult saved = toStandardOutput ? WriteBitmap(output, STDOUT_FILENO, format)
-                                              : SaveBitmap(output, task_.output, format);
+    const SaveResult saved = output.Save(task_.output, NamesPng(task_.output));
     if (saved.saved) return std::nullopt;
     const std::string reason = saved.systemError != 0 ? std::generic_category().message(saved.systemError)
                                                       : std::string(t::kNotEncoded);
@@ -117,8 +111,8 @@ PictureResult& PictureJob::Check() {
     const std::string& path = task_.picture;
     const PictureLoad load = LoadPictureFile(path);  // by its bytes, whatever their encoding
     if (load.error != PictureLoadError::None) return Unreadable(load);
-    result_.width = load.image.width();
-    result_.height = load.image.height();
+    result_.width = load.image.Width();
+    result_.height = load.image.Height();
 
     // Every parameter is fixed for the whole walk, so whatever would make it fail is refused now.
     if (!o_.region && (result_.width > 32768 || result_.height > 32768))
@@ -138,7 +132,7 @@ PictureResult& PictureJob::Check() {
     }
 
     // The output picture, sized as the window sizes it for the same selection and zoom.
-    QImage output;
+    std::unique_ptr<OutputPicture> output;
     if (!task_.output.empty()) {
         const OutputTwips twips = OutputSizeTwips(static_cast<float>(region.x1 - region.x0),
                                                   static_cast<float>(region.y1 - region.y0), o_.zoom,
@@ -147,10 +141,10 @@ PictureResult& PictureJob::Check() {
         const int64_t height = TwipsToPixels(twips.height, kStandardTwipsPerPixel);
         if (!OutputSizeAllowed(width, height))
             return Finish(t::kExitArguments, PictureError::Parameters, t::OutputTooLarge(width, height));
-        output = LargePagedImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-        if (output.isNull())
-            return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kNoMemoryForOutput));
-        output.fill(Qt::black);
+        OutputDrawing* drawing = tools_.Drawing();
+        if (drawing != nullptr)
+            output = drawing->Make(static_cast<int32_t>(width), static_cast<int32_t>(height));
+        if (!output) return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kNoMemoryForOutput));
     }
     const bool pageToStandardOutput = task_.html == "-";  // a stream, which nothing can take back
     if (!task_.html.empty() && !pageToStandardOutput) {
@@ -161,12 +155,10 @@ PictureResult& PictureJob::Check() {
             return Finish(t::kExitFile, PictureError::CannotWrite, t::CannotAppend(task_.html, reason));
     }
 
-    // Only a picture to write needs marks drawn, and only drawing needs fonts.
-    std::optional<RasterCanvas> raster;
+    // Only a picture to write needs marks drawn.
     NullCanvas nothing;
-    if (!task_.output.empty()) raster.emplace(&output, tools_.Glyphs());
-    MarkCanvas& canvas = raster ? static_cast<MarkCanvas&>(*raster) : nothing;
-    ImagePixelSource image(load.image);
+    MarkCanvas& canvas = output ? output->Canvas() : nothing;
+    PixelImageSource image(load.image);
     std::optional<PassingRecorder> recorder;
     if (!o_.report.empty() && o_.reportLimit > 0)
         recorder.emplace(image, live, static_cast<size_t>(o_.reportLimit));
@@ -190,8 +182,8 @@ PictureResult& PictureJob::Check() {
                           ? t::CannotWrite(std::string(t::kStandardOutput), host.lossReason(), false)
                           : t::PageIncomplete(task_.html, host.lossReason()));
     }
-    if (!task_.output.empty()) {
-        const std::optional<std::string> failed = SaveOutput(output);
+    if (output) {
+        const std::optional<std::string> failed = SaveOutput(*output);
         if (failed) {
             pageBefore_.Undo(page_.Appended());
             return Finish(t::kExitFile, PictureError::CannotWrite, *failed);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,11 +7,12 @@
 
 #include "batch/BatchOptions.h"
 #include "batch/BatchProgress.h"
+#include "batch/OutputDrawing.h"
 #include "batch/PageRollback.h"
 #include "batch/PassingRecorder.h"
 #include "batch/StopSignals.h"
 #include "batch/WorkerTools.h"
-#include "picture/PictureLoader.h"
+#include "pixels/PictureLoad.h"
 #include "render/PageFile.h"
 #include "render/TransferRegion.h"
 
@@ -66,7 +66,7 @@ class PictureJob {
     PictureResult& Finish(int status, PictureError error, std::string message);
     PictureResult& Unreadable(const PictureLoad& load);
     // Writes the output picture; the message when that failed.
-    std::optional<std::string> SaveOutput(const QImage& output) const;
+    std::optional<std::string> SaveOutput(OutputPicture& output) const;
     RenderState WalkState() const;
 
     const BatchOptions& o_;

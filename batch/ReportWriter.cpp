@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "batch/BatchTexts.h"
-#include "picture/FileReplacement.h"
+#include "pixels/FileReplacement.h"
 
 namespace glimmet {
 
@@ -150,10 +150,8 @@ std::string ReportWriter::Finish(const RunTally& tally, int status) {
         return outputError_ == 0 ? std::string()
                                  : t::CannotWrite(std::string(t::kStandardOutput),
                                                   std::generic_category().message(outputError_), false);
-    const SaveResult saved = ReplaceFile(o_.report, [this](QIODevice& device) {
-        return device.write(text_.data(), static_cast<qint64>(text_.size())) ==
-               static_cast<qint64>(text_.size());
-    });
+    const SaveResult saved =
+        ReplaceFile(o_.report, [this](ByteSink& sink) { return sink.Write(text_.data(), text_.size()); });
     if (saved.saved) return {};
     return t::CannotWrite(o_.report, std::generic_category().message(saved.systemError), saved.oldFileLost);
 }

@@ -1,12 +1,10 @@
 #include "batch/WorkerTools.h"
 
-#include "picture/OutputFont.h"
-
 namespace glimmet {
 
-GlyphCache& WorkerTools::Glyphs() {
-    if (!glyphs_) glyphs_.emplace(OutputFont());
-    return *glyphs_;
+OutputDrawing* WorkerTools::Drawing() {
+    if (!drawing_ && makeDrawing_) drawing_ = makeDrawing_();
+    return drawing_.get();
 }
 
 }  // namespace glimmet

@@ -1,19 +1,24 @@
 #pragma once
 
-#include <optional>
+#include <memory>
 
-#include "picture/GlyphCache.h"
+#include "batch/OutputDrawing.h"
 
 namespace glimmet {
 
-// What one worker keeps from one picture to the next: its own glyph cache, made on first use on
-// the worker's thread, since a cache is not shared between threads and only drawing needs fonts.
+// What one worker keeps from one picture to the next: its own drawing (with its glyph cache), made
+// on first use on the worker's thread, since a cache is not shared between threads and only runs
+// with output pictures draw.
 class WorkerTools {
   public:
-    GlyphCache& Glyphs();
+    explicit WorkerTools(const DrawingMaker& makeDrawing) : makeDrawing_(makeDrawing) {}
+
+    // Null when the run cannot draw.
+    OutputDrawing* Drawing();
 
   private:
-    std::optional<GlyphCache> glyphs_;
+    const DrawingMaker& makeDrawing_;
+    std::unique_ptr<OutputDrawing> drawing_;
 };
 
 }  // namespace glimmet

@@ -4,8 +4,9 @@
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
-#include "picture/DamageWords.h"
-#include "picture/PictureLoader.h"
+#include "picture/DamageTranslation.h"
+#include "picture/LargePagedImage.h"
+#include "pixels/PictureLoader.h"
 #include "widgets/BusyWork.h"
 #include "widgets/MessageTexts.h"
 #include "widgets/SourcePictureBox.h"
@@ -24,7 +25,7 @@ QString Why(const PictureLoad& load) {
     if (load.error == PictureLoadError::TooLarge) kind = t::kTooLarge;
     if (load.error == PictureLoadError::OutOfMemory) kind = t::kOutOfMemory;
     QString why = QtText(kind);
-    const QString reason = load.damage ? DamageTranslated(load.damage) : load.detail;
+    const QString reason = load.damage ? DamageTranslated(load.damage) : QString::fromStdString(load.detail);
     if (!reason.isEmpty())
         why += QStringLiteral("\n") + QtText(message_texts::kReason) + SystemReason(reason);
     return why + QStringLiteral("\n") + QtText(t::kOpenKeepsPicture);
@@ -42,13 +43,13 @@ void OpenCommand::OpenFile(const QString& path) {
     if (path.isEmpty()) return;
     // A large picture takes a while to read: the window goes on painting meanwhile.
     PictureLoad load;
-    BusyWork::Run([&load, &path] { load = LoadPictureFile(path); });
+    BusyWork::Run([&load, name = filePath_] { load = LoadPictureFile(name); });
     if (load.error != PictureLoadError::None) {
         dialogs_.MsgBox(FileFailure(t::kOpenFailed, path, Why(load)), MessageButtons::Ok,
                         MessageIcon::Critical, QtText(message_texts::kAppTitle));
         return;
     }
-    source_.SetPicture(load.image);
+    source_.SetPicture(ToQImage(std::move(load.image)));
     picturePath_ = filePath_;
 }
 

@@ -4,7 +4,7 @@
 
 #include "files/FileFailure.h"
 #include "files/FilesTexts.h"
-#include "picture/PagePictureGuard.h"
+#include "pixels/PagePictureGuard.h"
 #include "widgets/MessageTexts.h"
 
 namespace glimmet {

@@ -2,16 +2,18 @@
 
 #include <QImageWriter>
 
-#include "picture/OpaqueOnBlack.h"
+#include "picture/OpaqueImage.h"
 #include "picture/PngWriter.h"
+#include "picture/SinkDevice.h"
 
 namespace glimmet {
 
 namespace {
 
 ContentWriter Encoder(const QImage& image, BitmapFormat format) {
-    return [&image, format](QIODevice& device) {
-        const QImage opaque = OpaqueOnBlack(image);
+    return [&image, format](ByteSink& sink) {
+        SinkDevice device(sink);
+        const QImage opaque = OpaqueImage(image);
         if (opaque.isNull()) return false;
         if (format == BitmapFormat::Png) return PngWriter::Write(opaque, device);
         // Qt writes 24 bits per pixel for an opaque 32-bit image.

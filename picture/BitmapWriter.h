@@ -3,7 +3,7 @@
 #include <QImage>
 #include <string>
 
-#include "picture/FileReplacement.h"
+#include "pixels/FileReplacement.h"
 
 namespace glimmet {
 

@@ -1,12 +1,12 @@
 #include "picture/ImagePixelSource.h"
 
-#include "picture/OpaqueOnBlack.h"
+#include "picture/OpaqueImage.h"
 
 namespace glimmet {
 
 ImagePixelSource::ImagePixelSource(const QImage& image) {
     if (image.isNull()) return;
-    image_ = OpaqueOnBlack(image);
+    image_ = OpaqueImage(image);
     bits_ = image_.constBits();  // constBits never detaches the shared copy
     bytesPerLine_ = image_.bytesPerLine();
     width_ = image_.width();

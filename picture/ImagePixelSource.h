@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "picture/ColourConversion.h"
+#include "pixels/ColourConversion.h"
 #include "render/WalkPorts.h"
 
 namespace glimmet {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "picture/CircleStamps.h"
-#include "picture/ColourConversion.h"
+#include "pixels/ColourConversion.h"
 #include "picture/GlyphCache.h"
 #include "render/WalkPorts.h"
 

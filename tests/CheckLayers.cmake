@@ -1,14 +1,16 @@
 # Fails when a source folder includes a header of a folder above it. Each folder may include its own
 # headers and those of the folders listed before it; glimmet-batch stands beside the window on the
-# engine and the picture library. Run as: cmake -DSOURCE_DIR=... -P CheckLayers.cmake
+# engine and the picture files, and its drawing program adds Qt's pictures. Run as:
+# cmake -DSOURCE_DIR=... -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
-set(order render params picture widgets resources interaction files window)
-set(allowed_batch render picture batch)
+set(order render params pixels picture widgets resources interaction files window)
+set(allowed_batch render pixels batch)
+set(allowed_batchdraw render pixels picture batch batchdraw)
 set(below "")
 set(faults "")
-foreach(folder IN LISTS order ITEMS batch)
-  if(folder STREQUAL "batch")
-    set(allowed ${allowed_batch})
+foreach(folder IN LISTS order ITEMS batch batchdraw)
+  if(folder MATCHES "^batch")
+    set(allowed ${allowed_${folder}})
   else()
     set(allowed ${below} ${folder})
     list(APPEND below ${folder})

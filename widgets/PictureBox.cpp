@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cstring>
 
-#include "picture/LargePages.h"
+#include "picture/LargePagedImage.h"
 #include "widgets/SunkenBorder.h"
 
 namespace glimmet {

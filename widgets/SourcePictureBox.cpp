@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "picture/ColourConversion.h"
+#include "pixels/ColourConversion.h"
 #include "widgets/SunkenBorder.h"
 
 namespace glimmet {

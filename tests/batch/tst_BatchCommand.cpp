@@ -211,7 +211,7 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
         {"too large", {PicturePath("bmp-claiming-30000-x-30000-in-a-few-bytes.bmp"), "--html", page}, 1, "is beyond what Glimmet reads: it is 30000 x 30000 pixels; at most 268435456 pixels (16384 x 16384) in all"},
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
         {"beyond the memory left", {PicturePath("rle8-blank-10000.bmp"), "--html", page}, 1, "not enough memory to decode its 10000 x 10000 pixels", {.memoryKiB = 300000}},
-        {"a page beyond the memory left", {huge, "--html", page}, 1, "not enough memory", {.memoryKiB = 170000}},
+        {"a page of a picture beyond the memory left", {huge, "--html", page}, 1, "not enough memory", {.memoryKiB = 100000}},
 #endif
         {"bad argument", {key, "-c", "sideways"}, 2, "--compare"},
         {"unwritable output", {key, "-o", Path("no/such/dir/out.bmp")}, 1, "cannot write"},

@@ -3,17 +3,19 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <span>
 #include <thread>
 
-#include "picture/PagePictureGuard.h"
-#include "picture/PictureLoader.h"
-#include "picture/RowBands.h"
+#include "pixels/PagePictureGuard.h"
+#include "pixels/PictureLoader.h"
+#include "pixels/RowBands.h"
 #include "tests/picture/PictureFiles.h"
 #include "tests/support/TestFiles.h"
 
@@ -22,6 +24,20 @@ namespace {
 
 using test::PicturePath;
 using test::ReadFile;
+
+// The loaded pixels as a QImage over the same memory, for comparing with Qt's pictures.
+QImage View(const PixelImage& image) {
+    if (image.IsNull()) return {};
+    return {image.Bits(), image.Width(), image.Height(), image.BytesPerLine(), QImage::Format_RGB32};
+}
+
+PictureLoad LoadFile(const QString& path) {
+    return LoadPictureFile(QFile::encodeName(path).toStdString());
+}
+
+std::span<const uint8_t> Bytes(const QByteArray& bytes) {
+    return {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())};
+}
 
 // Whether `image` shows `expected`, each channel within `tolerance`.
 bool Shows(const QImage& image, const QImage& expected, int tolerance) {
@@ -40,7 +56,7 @@ class PictureLoaderTest : public ::testing::Test {
     PictureLoad Load(const QByteArray& bytes) {
         const QString path = dir_.filePath(QStringLiteral("picture.jpg"));
         EXPECT_TRUE(test::WriteFile(path, bytes));
-        return LoadPictureFile(path);
+        return LoadFile(path);
     }
     QTemporaryDir dir_;
 };
@@ -71,20 +87,20 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
         const bool named = !d.isEmpty() && faults.count(d[0]);
         ASSERT_TRUE(errors.count(f.outcome) && (f.outcome != "damaged" || d.isEmpty() || named)) << name;
         const PictureLoad load = Load(ReadFile(PicturePath(f.name)));
-        EXPECT_EQ(load.error, errors.at(f.outcome)) << name << ": " << load.detail.toStdString();
+        EXPECT_EQ(load.error, errors.at(f.outcome)) << name << ": " << load.detail;
         // Whatever the loader takes for a picture, no page may go into (nor into a TGA or PPM that
         // it does not read, which is still somebody's picture).
         EXPECT_TRUE(f.outcome == "not-a-picture" ||
                     !PagePictureGuard::PictureFormatOf(PicturePath(f.name).toStdString()).empty())
             << name;
         if (f.outcome == "shows") {
-            EXPECT_EQ(load.image.format(), QImage::Format_RGB32) << name;
-            EXPECT_TRUE(Shows(load.image, QImage(PicturePath(d[0])), d.size() == 3 ? d[2].toInt() : 0))
+            EXPECT_FALSE(load.image.HasAlpha()) << name;
+            EXPECT_TRUE(Shows(View(load.image), QImage(PicturePath(d[0])), d.size() == 3 ? d[2].toInt() : 0))
                 << name;
             continue;
         }
-        EXPECT_TRUE(load.image.isNull()) << name;
-        EXPECT_TRUE(load.damage || !load.detail.isEmpty()) << name << ": a reason to tell";
+        EXPECT_TRUE(load.image.IsNull()) << name;
+        EXPECT_TRUE(load.damage || !load.detail.empty()) << name << ": a reason to tell";
         const qsizetype numbers = named ? 1 : 0;  // where the numbers start
         const std::map<QString, F> unnamed = {{"too-large", F::TooLarge},
                                               {"not-a-picture", F::UnknownFormat}};
@@ -118,16 +134,16 @@ TEST_F(PictureLoaderTest, RefusesTruncatedFilesAsDamaged) {
             const PictureLoad load = Load(whole.left(size));
             EXPECT_EQ(load.error, PictureLoadError::Damaged) << c.file << " cut to " << size;
             EXPECT_TRUE(load.damage) << c.file << " cut to " << size;  // found by the checks here
-            EXPECT_TRUE(load.image.isNull()) << c.file;
+            EXPECT_TRUE(load.image.IsNull()) << c.file;
         }
     }
 }
 
 TEST_F(PictureLoaderTest, RefusesWhatCannotBeOpened) {
     for (const QString& path : {dir_.filePath("missing.bmp"), dir_.path()}) {
-        const PictureLoad load = LoadPictureFile(path);
+        const PictureLoad load = LoadFile(path);
         EXPECT_EQ(load.error, PictureLoadError::CannotOpen) << path.toStdString();
-        EXPECT_TRUE(load.image.isNull() && (load.damage || !load.detail.isEmpty())) << "a reason to tell";
+        EXPECT_TRUE(load.image.IsNull() && (load.damage || !load.detail.empty())) << "a reason to tell";
     }
 }
 
@@ -139,16 +155,16 @@ TEST_F(PictureLoaderTest, ReadsPicturesAboveQtsDefaultLimit) {
     const QString jpeg = dir_.filePath("big.jpg"), png = dir_.filePath("big.png");
     ASSERT_TRUE(big.copy(0, 0, 5793, 5793).save(jpeg) && big.save(png));
     for (const QString& path : {jpeg, png}) {
-        const PictureLoad load = LoadPictureFile(path);
-        ASSERT_EQ(load.error, PictureLoadError::None) << load.detail.toStdString();
-        EXPECT_GT(load.image.width(), 5792);
-        EXPECT_TRUE(Shows(load.image.copy(4000, 4000, 1, 1), test::Plain(1, 1, 0xFF336699u), 2));
+        const PictureLoad load = LoadFile(path);
+        ASSERT_EQ(load.error, PictureLoadError::None) << load.detail;
+        EXPECT_GT(load.image.Width(), 5792);
+        EXPECT_TRUE(Shows(View(load.image).copy(4000, 4000, 1, 1), test::Plain(1, 1, 0xFF336699u), 2));
     }
     // Qt's widest format takes 8 bytes a pixel: 16 bits a channel, as much as the bound allows.
     QImage deep(1000, 1000, QImage::Format_RGBA64);
     deep.fill(Qt::gray);
     ASSERT_TRUE(deep.save(dir_.filePath("deep.png")));
-    EXPECT_EQ(DecodePicture(ReadFile(dir_.filePath("deep.png")), 1'000'000).error, PictureLoadError::None);
+    EXPECT_EQ(DecodePicture(Bytes(ReadFile(dir_.filePath("deep.png"))), 1'000'000).error, PictureLoadError::None);
 }
 
 // A picture is read alike from a small file (read whole), a large one (mapped) and a stream, which
@@ -169,13 +185,13 @@ TEST_F(PictureLoaderTest, ReadsSmallLargeAndStreamedFilesAlike) {
             std::ofstream(QFile::encodeName(fifo).toStdString(), std::ios::binary)
                 .write(bytes.constData(), bytes.size());
         });
-        PictureLoad load = LoadPictureFile(fifo);
+        PictureLoad load = LoadFile(fifo);
         writer.join();
         return load;
     };
-    EXPECT_TRUE(LoadPictureFile(large).image == picture);
-    EXPECT_TRUE(LoadPictureFile(small).image == picture.copy(0, 0, 300, 200));
-    EXPECT_TRUE(fromFifo(ReadFile(large)).image == picture);
+    EXPECT_TRUE(View(LoadFile(large).image) == picture);
+    EXPECT_TRUE(View(LoadFile(small).image) == picture.copy(0, 0, 300, 200));
+    EXPECT_TRUE(View(fromFifo(ReadFile(large)).image) == picture);
     EXPECT_EQ(fromFifo("no picture at all").error, PictureLoadError::NotAPicture);
     EXPECT_EQ(fromFifo({}).error, PictureLoadError::NotAPicture);
 }
@@ -199,9 +215,9 @@ TEST_F(PictureLoaderTest, ReadsLargeBitmapsInBandsAsOnePassWould) {
     for (const QImage& picture : {direct, direct.convertToFormat(QImage::Format_ARGB32), indexed}) {
         const QString path = dir_.filePath("large.bmp");
         ASSERT_TRUE(picture.save(path, "BMP"));
-        const PictureLoad load = LoadPictureFile(path);
+        const PictureLoad load = LoadFile(path);
         ASSERT_EQ(load.error, PictureLoadError::None) << picture.format();
-        EXPECT_TRUE(load.image == picture.convertToFormat(QImage::Format_RGB32)) << picture.format();
+        EXPECT_TRUE(View(load.image) == picture.convertToFormat(QImage::Format_RGB32)) << picture.format();
     }
     // The file's rows run bottom up from its pixel offset; an 8-bit row is exactly the width.
     QByteArray bytes = ReadFile(dir_.filePath("large.bmp"));
@@ -235,7 +251,7 @@ TEST_F(PictureLoaderTest, TellsWhenMemoryRunsOut) {
         const rlim_t limit = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + 200'000'000;
         const rlimit bound{limit, limit};
         setrlimit(RLIMIT_AS, &bound);
-        const PictureLoad load = LoadPictureFile(path);
+        const PictureLoad load = LoadFile(path);
         std::_Exit(load.error == PictureLoadError::OutOfMemory && load.damage.first == side ? 0 : 1);
     };
     for (const auto& [path, side] : {std::pair{PicturePath("rle8-blank-10000.bmp"), 10000},
@@ -257,7 +273,7 @@ TEST_F(PictureLoaderTest, TellsWhenMemoryRunsOut) {
         const rlim_t limit = dataPages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + 100'000'000;
         const rlimit bound{limit, data.rlim_max};
         setrlimit(RLIMIT_DATA, &bound);
-        const PictureLoad load = LoadPictureFile(sparse);
+        const PictureLoad load = LoadFile(sparse);
         std::_Exit(load.error == PictureLoadError::TooLarge && load.damage.first == 16385 ? 0 : 1);
     };
     EXPECT_EXIT(exitTellingTooLarge(), ::testing::ExitedWithCode(0), "");
