@@ -20,13 +20,13 @@ constexpr uint32_t OpaqueOnBlack(uint32_t pixel) {
     return 0xFF000000u | redBlue | green;
 }
 
-// A 16-bit channel premultiplied by a 16-bit alpha, then narrowed to 8 bits.
+// A 16-bit channel premultiplied by a 16-bit alpha, then rounded to the nearest 8-bit value.
 constexpr uint32_t OpaqueChannel16(uint32_t channel, uint32_t alpha) {
     if (alpha != 0xFFFFu) {
         const uint32_t product = channel * alpha;
         channel = (product + (product >> 16) + 0x8000u) >> 16;
     }
-    return (channel + 0x80u - (channel >> 8)) >> 8;
+    return (channel + 128) / 257;
 }
 
 // Every pixel of `image` made opaque in its own memory, when it carries alpha.
