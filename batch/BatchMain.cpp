@@ -12,11 +12,11 @@
 #include <system_error>
 #include <vector>
 
+#include "GlimmetVersion.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "batch/BatchTexts.h"
 #include "batch/StopSignals.h"
-#include "GlimmetVersion.h"
 
 namespace glimmet {
 

@@ -144,7 +144,8 @@ PictureResult& PictureJob::Check() {
         OutputDrawing* drawing = tools_.Drawing();
         if (drawing != nullptr)
             output = drawing->Make(static_cast<int32_t>(width), static_cast<int32_t>(height));
-        if (!output) return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kNoMemoryForOutput));
+        if (!output)
+            return Finish(t::kExitFile, PictureError::OutOfMemory, std::string(t::kNoMemoryForOutput));
     }
     const bool pageToStandardOutput = task_.html == "-";  // a stream, which nothing can take back
     if (!task_.html.empty() && !pageToStandardOutput) {

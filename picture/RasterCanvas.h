@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "picture/CircleStamps.h"
-#include "pixels/ColourConversion.h"
 #include "picture/GlyphCache.h"
+#include "pixels/ColourConversion.h"
 #include "render/WalkPorts.h"
 
 namespace glimmet {

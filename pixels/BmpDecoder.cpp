@@ -73,7 +73,8 @@ PictureDamage DecodeIndexedRows(const ByteReader& bytes, const BmpHeader& h, uin
 
 // Rows [first, end) of the file's pixel data, in file order; `table` maps every 16-bit pixel.
 void DecodeDirectRows(const ByteReader& bytes, const BmpHeader& h, uint64_t rowBytes,
-                      const std::vector<uint32_t>& table, const PixelRows& image, int64_t first, int64_t end) {
+                      const std::vector<uint32_t>& table, const PixelRows& image, int64_t first,
+                      int64_t end) {
     const ChannelScale red(h.red), green(h.green), blue(h.blue), alpha(h.alpha);
     const bool opaque = h.alpha.bits == 0;
     for (int64_t row = first; row < end; ++row) {

@@ -28,7 +28,7 @@ struct BmpHeader {
     uint32_t bitsPerPixel = 0;
     uint32_t compression = kRgb;
     uint64_t pixelOffset = 0;         // where the pixel data starts in the file
-    std::vector<uint32_t> palette;        // 1, 4 and 8 bits: the colour table, opaque colours
+    std::vector<uint32_t> palette;    // 1, 4 and 8 bits: the colour table, opaque colours
     Channel red, green, blue, alpha;  // 16 and 32 bits; alpha.bits == 0: opaque pixels
 
     // Reads and checks the headers, the colour masks and the colour table of a bitmap file (one that

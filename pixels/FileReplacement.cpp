@@ -110,14 +110,14 @@ SaveResult RewriteInPlace(const std::string& path, const std::string& content) {
         return Failure(error);
     }
     const auto newSize = static_cast<off_t>(content.size()), oldSize = static_cast<off_t>(old.size());
-    if (newSize > oldSize && ::fallocate(fd, 0, 0, newSize) != 0 && errno != EOPNOTSUPP &&
-        errno != ENOSYS) {
+    if (newSize > oldSize && ::fallocate(fd, 0, 0, newSize) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
         const int error = errno;
         (void)::ftruncate(fd, oldSize);  // a reservation cut short may have grown the file
         ::close(fd);
         return Failure(error);
     }
-    if (!WriteAllAt(fd, content.data(), content.size()) || ::ftruncate(fd, newSize) != 0 || ::fsync(fd) != 0) {
+    if (!WriteAllAt(fd, content.data(), content.size()) || ::ftruncate(fd, newSize) != 0 ||
+        ::fsync(fd) != 0) {
         const int error = errno;
         const bool restored =
             WriteAllAt(fd, old.data(), old.size()) && ::ftruncate(fd, oldSize) == 0 && ::fsync(fd) == 0;

@@ -59,7 +59,8 @@ std::vector<uint8_t> WithScanEndsPadded(std::span<const uint8_t> data, int64_t z
         }
         const bool segment = !inScan && marker != 0x00 && marker != 0x01 && marker != 0xD8 &&
                              marker != 0xD9 && !restart && i + 3 < size;
-        const size_t length = std::min<size_t>(segment ? 2 + ((bytes[i + 2] << 8) | bytes[i + 3]) : 2, size - i);
+        const size_t length =
+            std::min<size_t>(segment ? 2 + ((bytes[i + 2] << 8) | bytes[i + 3]) : 2, size - i);
         padded.insert(padded.end(), bytes + i, bytes + i + length);
         i += length;
         if (segment && marker == 0xDA) inScan = true;
@@ -218,8 +219,7 @@ class JpegSession {
 PictureLoad JpegDecoder::Decode(std::span<const uint8_t> data, int64_t maxPixels) {
     JpegSession session(data);
     if (!session.ReadHeader()) return session.Refusal();
-    PictureLoad load =
-        PictureLoad::Canvas(session.Width(), session.Height(), maxPixels);
+    PictureLoad load = PictureLoad::Canvas(session.Width(), session.Height(), maxPixels);
     if (load.image.IsNull()) return load;
     std::vector<uint8_t> cmykRow(session.Cmyk() ? static_cast<size_t>(session.Width()) * 4 : 0);
     if (!session.ReadPixels(load.image, cmykRow.data())) return session.Refusal();

@@ -90,8 +90,7 @@ ssize_t ReadFully(int fd, uint8_t* to, size_t size) {
 }
 
 PictureLoad CannotRead(int reason) {
-    return PictureLoad::Failed(PictureLoadError::CannotOpen, {},
-                               std::generic_category().message(reason));
+    return PictureLoad::Failed(PictureLoadError::CannotOpen, {}, std::generic_category().message(reason));
 }
 
 PictureLoad Folder() {
@@ -102,7 +101,8 @@ PictureLoad Folder() {
 
 PictureLoad DecodePicture(std::span<const uint8_t> data, int64_t maxPixels) {
     const std::string_view format = FormatOf(data);
-    if (format.empty()) return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
+    if (format.empty())
+        return PictureLoad::Failed(PictureLoadError::NotAPicture, {PictureFault::UnknownFormat});
     return DecodeAs(data, format, maxPixels);
 }
 

@@ -14,7 +14,10 @@ namespace glimmet {
 class PixelImageSource final : public PixelSource {
   public:
     explicit PixelImageSource(const PixelImage& image)
-        : bits_(image.Bits()), bytesPerLine_(image.BytesPerLine()), width_(image.Width()), height_(image.Height()) {}
+        : bits_(image.Bits()),
+          bytesPerLine_(image.BytesPerLine()),
+          width_(image.Width()),
+          height_(image.Height()) {}
 
     int32_t GetPixel(int32_t x, int32_t y) override {
         if (static_cast<uint32_t>(x) >= static_cast<uint32_t>(width_) ||

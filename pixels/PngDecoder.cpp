@@ -76,8 +76,8 @@ PictureLoad PngDecoder::Decode(std::span<const uint8_t> data, int64_t maxPixels)
         if (deep) {
             const uint16_t* in = wide.get() + size_t{4} * static_cast<size_t>(load.image.Width()) * y;
             for (int32_t x = 0; x < load.image.Width(); ++x, in += 4) {
-                row[x] = 0xFF000000u | OpaqueChannel16(in[0], in[3]) << 16 | OpaqueChannel16(in[1], in[3]) << 8 |
-                         OpaqueChannel16(in[2], in[3]);
+                row[x] = 0xFF000000u | OpaqueChannel16(in[0], in[3]) << 16 |
+                         OpaqueChannel16(in[1], in[3]) << 8 | OpaqueChannel16(in[2], in[3]);
             }
         } else {
             // Each pixel's four bytes are read before their word is written over.

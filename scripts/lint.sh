@@ -10,7 +10,7 @@ cd "$root"
 
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
-product='^(render|params|picture|widgets|resources|interaction|files|window|batch)/.*\.cpp$'
+product='^(render|params|pixels|picture|widgets|resources|interaction|files|window|batch|batchdraw)/.*\.cpp$'
 if [ "${GLIMMET_TIDY:-changed}" = all ]; then
   files=$(git ls-files | grep -E "$product" || true)
 else

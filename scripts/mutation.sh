@@ -40,26 +40,27 @@ case "$folder" in
     sample=100 ;;
   batch)
     gtests="tests/batch/tst_batch_options tests/batch/tst_batch_command"
-    others="batch/glimmet-batch"
-    files=$(cd "$root" && git ls-files 'batch/*.cpp' | tr '\n' ' ')
+    others="batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
+    files=$(cd "$root" && git ls-files 'batch/*.cpp' 'batchdraw/*.cpp' | tr '\n' ' ')
     sample=120 ;;
   picture)
     gtests="tests/picture/tst_picture_drawing tests/batch/tst_batch_command"
-    others="tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch"
+    others="tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
     tests='::|^fuzz_replay_picture_load$'
-    files=$(printf 'picture/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
-            RasterCanvas BitmapWriter GlyphCache CircleStamps ImagePixelSource OpaqueOnBlack)
+    files="$(printf 'pixels/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
+            PngDecoder OpaqueOnBlack PixelImage) $(printf 'picture/%s.cpp ' RasterCanvas BitmapWriter GlyphCache \
+            CircleStamps ImagePixelSource OpaqueImage)"
     sample=50 ;;
   widgets)
     qtests=$window_tests
-    others="batch/glimmet-batch"
+    others="batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
     files=$(printf 'widgets/%s.cpp ' BusyWork ChangeField FrameBox ImageBox PictureBox QtDialogService \
             SourcePictureBox StatusPanel StatusPanels SunkenBorder SystemReason TwipPlacement)
     sample=50 ;;
   window)
     gtests="tests/resources/tst_resources tests/window/tst_window_layout"
     qtests=$window_tests
-    others="batch/glimmet-batch"
+    others="batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
     files=$(cd "$root" && git ls-files 'interaction/*.cpp' 'files/*.cpp' 'window/*.cpp' | tr '\n' ' ')
     sample=50 ;;
   *) echo "mutation.sh: no sample for '$folder'" >&2; exit 2 ;;

@@ -57,7 +57,8 @@ TEST(OpaqueOnBlack, ComposesAsQtPremultiplies) {
         wrong = 0;
         for (int value = 0; value < 65536; ++value) {
             const uint32_t ours = 0xFF000000u | OpaqueChannel16(value, alpha) << 16 |
-                                  OpaqueChannel16(65535 - value, alpha) << 8 | OpaqueChannel16(value / 3, alpha);
+                                  OpaqueChannel16(65535 - value, alpha) << 8 |
+                                  OpaqueChannel16(value / 3, alpha);
             wrong += ours != (qt16.pixel(value, 0) | 0xFF000000u);
         }
         EXPECT_EQ(wrong, 0) << "alpha " << alpha;

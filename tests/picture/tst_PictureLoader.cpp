@@ -164,7 +164,8 @@ TEST_F(PictureLoaderTest, ReadsPicturesAboveQtsDefaultLimit) {
     QImage deep(1000, 1000, QImage::Format_RGBA64);
     deep.fill(Qt::gray);
     ASSERT_TRUE(deep.save(dir_.filePath("deep.png")));
-    EXPECT_EQ(DecodePicture(Bytes(ReadFile(dir_.filePath("deep.png"))), 1'000'000).error, PictureLoadError::None);
+    EXPECT_EQ(DecodePicture(Bytes(ReadFile(dir_.filePath("deep.png"))), 1'000'000).error,
+              PictureLoadError::None);
 }
 
 // A picture is read alike from a small file (read whole), a large one (mapped) and a stream, which

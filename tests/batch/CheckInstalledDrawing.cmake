@@ -1,0 +1,15 @@
+# An installed glimmet-batch finds its drawing program: the project installed into a fresh prefix
+# draws an output picture from there. Run as:
+# cmake -DBUILD_DIR=... -DPICTURE=... -DWORK_DIR=... -P CheckInstalledDrawing.cmake
+file(REMOVE_RECURSE "${WORK_DIR}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix"
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "installing failed: ${errors}")
+endif()
+execute_process(COMMAND "${WORK_DIR}/prefix/bin/glimmet-batch" -q -o "${WORK_DIR}/out.bmp" "${PICTURE}"
+                RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT EXISTS "${WORK_DIR}/out.bmp")
+  message(FATAL_ERROR "the installed glimmet-batch drew no output picture (status ${result}): ${errors}")
+endif()
+file(REMOVE_RECURSE "${WORK_DIR}")
