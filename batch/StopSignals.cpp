@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdint>
 #include <string>
+#include <system_error>
 
 #include "batch/BatchTexts.h"
 
@@ -28,9 +29,14 @@ StopSignals::StopSignals() {
     ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
     signals_ = ::signalfd(-1, &set, SFD_CLOEXEC);
     wake_ = ::eventfd(0, EFD_CLOEXEC);
-    if (signals_ >= 0 && wake_ >= 0)
-        watcher_ = std::thread([this] { Watch(); });
-    else
+    if (signals_ >= 0 && wake_ >= 0) {
+        try {
+            watcher_ = std::thread([this] { Watch(); });
+        } catch (const std::system_error&) {
+            // The system has no thread to spare (short of memory or processes): run without one.
+        }
+    }
+    if (!watcher_.joinable())
         ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);  // no watcher: the signals end the run as before
 }
 

@@ -212,6 +212,9 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
 #if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer cannot start under an address-space limit
         {"beyond the memory left", {PicturePath("rle8-blank-10000.bmp"), "--html", page}, 1, "not enough memory to decode its 10000 x 10000 pixels", {.memoryKiB = 300000}},
         {"a page of a picture beyond the memory left", {huge, "--html", page}, 1, "not enough memory", {.memoryKiB = 100000}},
+        // The picture fits; the page's lines for 131,000 fill characters (about 20 MB) do not.
+        {"a page's fill text beyond the memory left", {key, "-t", QString(131000, 'x'), "--html", page}, 1,
+         "not enough memory; the picture's files are left as they were", {.memoryKiB = 30000}},
 #endif
         {"bad argument", {key, "-c", "sideways"}, 2, "--compare"},
         {"unwritable output", {key, "-o", Path("no/such/dir/out.bmp")}, 1, "cannot write"},
