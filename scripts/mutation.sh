@@ -48,7 +48,7 @@ case "$folder" in
     others="tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
     tests='::|^fuzz_replay_picture_load$'
     files="$(printf 'pixels/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
-            PngDecoder OpaqueOnBlack PixelImage) $(printf 'picture/%s.cpp ' RasterCanvas BitmapWriter GlyphCache \
+            PngDecoder OpaqueOnBlack PixelImage DamageWords FileReplacement DescriptorSink) $(printf 'picture/%s.cpp ' RasterCanvas BitmapWriter GlyphCache \
             CircleStamps ImagePixelSource OpaqueImage)"
     sample=50 ;;
   widgets)
