@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "batch/BatchMain.h"
+#include "batch/DrawingHost.h"
 
 namespace glimmet {
 

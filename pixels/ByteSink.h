@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 
 namespace glimmet {
 
@@ -11,16 +10,6 @@ class ByteSink {
     virtual ~ByteSink() = default;
     // False when the piece could not be written; the content is then lost.
     virtual bool Write(const char* data, size_t size) = 0;
-};
-
-// A sink that keeps the content in memory.
-class StringSink final : public ByteSink {
-  public:
-    bool Write(const char* data, size_t size) override {
-        content.append(data, size);
-        return true;
-    }
-    std::string content;
 };
 
 }  // namespace glimmet

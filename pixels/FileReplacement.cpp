@@ -11,6 +11,7 @@
 #include <string>
 
 #include "pixels/DescriptorSink.h"
+#include "pixels/StringSink.h"
 
 namespace glimmet {
 
