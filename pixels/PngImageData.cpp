@@ -148,12 +148,16 @@ class Inflater {
 PictureDamage PngImageData::FindDamage(std::span<const uint8_t> data) {
     const ByteReader bytes(data);
     Header h;
+    bool sawHeader = false;
     std::vector<std::span<const uint8_t>> chunks;
     for (uint64_t offset = 8; bytes.Has(offset, 12);) {
         const uint32_t length = bytes.Be32(offset), type = bytes.Be32(offset + 4);
         if (!bytes.Has(offset + 8, uint64_t{length} + 4) || type == kIend) break;
         const uint64_t at = offset + 8;
-        if (type == kIhdr && length >= 13) {
+        // Only the first header counts: it is the one the picture was sized and bounded by, and a
+        // second one (which the PNG library refuses later) must not size the rows checked here.
+        if (type == kIhdr && length >= 13 && !sawHeader) {
+            sawHeader = true;
             h.width = bytes.Be32(at);
             h.height = bytes.Be32(at + 4);
             h.depth = bytes.At(at + 8);
