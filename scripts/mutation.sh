@@ -21,7 +21,8 @@ out=${2:-/tmp/glimmet-mutation}
 mutate=${MUTATE:-$root/../shared/tools/mutate/mutate.py}
 seed=${SEED:-1}
 # QUICK=1 stops a mutant's tests at its first failure: the same score in a fraction of the time, but
-# the kills per test then name only the first test that failed.
+# the kills per test then name only the first test that failed. ONLY="ID ..." runs those mutants of
+# the sample again (after a test was added for them), into <result>-only.jsonl.
 stop=""
 [ -z "${QUICK:-}" ] || stop="--stop-on-failure"
 result=$folder
@@ -45,6 +46,7 @@ case "$folder" in
     sample=120 ;;
   picture)
     gtests="tests/picture/tst_picture_drawing tests/batch/tst_batch_command"
+    qtests="tests/files/tst_files"
     others="tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
     tests='::|^fuzz_replay_picture_load$'
     files="$(printf 'pixels/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
@@ -96,7 +98,9 @@ for program in $qtests; do
   QT_QPA_PLATFORM=offscreen "$src/build/$program" -functions | sed 's/()$//' | register "$program" ""
 done
 # shellcheck disable=SC2086
-python3 "$mutate" run --src "$src" --build-cmd "cmake --build build -j$(nproc) --target $targets" \
+only=()
+[ -z "${ONLY:-}" ] || { read -r -a ids <<<"$ONLY"; only=(--only "${ids[@]}"); result="$result-only"; }
+python3 "$mutate" run "${only[@]}" --src "$src" --build-cmd "cmake --build build -j$(nproc) --target $targets" \
   --test-cmd "ulimit -v 4000000; ctest --test-dir build -R '$tests' -j$(nproc) --timeout 60 $stop" \
   --artifacts $artifacts --files $files --sample "$sample" --seed "$seed" --out "$out/$result.jsonl"
 python3 "$mutate" report "$out/$result.jsonl"
