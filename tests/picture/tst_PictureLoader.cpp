@@ -75,7 +75,8 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
         {"CompressedDataCut", F::CompressedDataCut}, {"DataStopsEarly", F::DataStopsEarly},
         {"CorruptData", F::CorruptData}, {"EndMarkerMissing", F::EndMarkerMissing},
         {"TooManyScans", F::TooManyScans}, {"BadSegment", F::BadSegment}, {"BadPlanes", F::BadPlanes},
-        {"DataBeyondPicture", F::DataBeyondPicture}, {"BadChecksum", F::BadChecksum}};
+        {"DataBeyondPicture", F::DataBeyondPicture}, {"BadChecksum", F::BadChecksum},
+        {"FrameCut", F::FrameCut}, {"HeaderCut", F::HeaderCut}};
     // clang-format on
     const std::vector<test::PictureFile> files = test::PictureFiles();
     ASSERT_GT(files.size(), 90u);
