@@ -24,17 +24,18 @@ namespace t = batch_texts;
 
 namespace {
 
-// Where the drawing program is: beside this program's folder, as installed and as built.
-std::string DrawingProgramPath() {
+// Where the drawing program is: beside this program's folder, as installed and as built. The folder
+// is the one of the program's file, links resolved; without /proc, the one its own name gives.
+std::string DrawingProgramPath(const char* program) {
     std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "../libexec/glimmet/" + std::string(t::kDrawingProgram);
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) self = program;
     return (self.parent_path() / ".." / "libexec" / "glimmet" / t::kDrawingProgram).lexically_normal();
 }
 
 // Replaces this process with the drawing program; returns only when that failed.
 int StartDrawingProgram(char** argv) {
-    const std::string path = DrawingProgramPath();
+    const std::string path = DrawingProgramPath(argv[0]);
     ::execv(path.c_str(), argv);
     const std::string reason = std::generic_category().message(errno);
     std::fprintf(stderr, "%s: %s\n", t::kProgram.data(), t::CannotStartDrawing(path, reason).c_str());
