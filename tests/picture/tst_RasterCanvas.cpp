@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <iostream>
 
 #include <QFontMetrics>
 #include <QImage>
@@ -124,16 +125,29 @@ TEST(RasterCanvas, MarksClipAtTheEdges) {
                       Shifted(whole, x - 20, y - 20, 10, 8))
                 << name << " at " << x << "," << y;
     }
+    // A character whose right edge falls just past the picture's is cut there, never carried into
+    // the next row.
+    for (const char* glyph : {"W", "Ж"}) {
+        const auto mark = [glyph](RasterCanvas& c, int32_t x, int32_t y) {
+            c.Character(x, y, glyph, kWhite);
+        };
+        const PixelSet whole = Draw(60, 60, [&](RasterCanvas& c) { mark(c, 20, 20); });
+        const int32_t x = 30 - Glyphs().For(glyph).right, y = 5;
+        EXPECT_EQ(Draw(30, 30, [&](RasterCanvas& c) { mark(c, x, y); }),
+                  Shifted(whole, x - 20, y - 20, 30, 30))
+            << glyph;
+    }
 }
 
 TEST(RasterCanvas, CharactersSitInTheirCellAndBlendOntoWhatIsThere) {
     constexpr QRgb kGrey = 0xFF404040u;
+    constexpr uint32_t kColour = 0x0020A0E0u;  // as the engine writes it: red E0, green A0, blue 20
     constexpr int kX = 7, kY = 5;
     for (const auto& [glyph, draws] :
          {std::pair<std::string, bool>{"A", true}, {"g", true}, {"Ж", true}, {"", false}, {" ", false}}) {
         QImage image = Plain(30, 30, kGrey);
         RasterCanvas canvas(&image, Glyphs());
-        canvas.Character(kX, kY, glyph, 0x000000FFu);  // red
+        canvas.Character(kX, kY, glyph, kColour);
         const PixelSet drawn = Changed(image, kGrey);
         // The cell: 13 pixels high and at least as wide, wider for wide letters.
         const int cellWidth =
@@ -142,10 +156,14 @@ TEST(RasterCanvas, CharactersSitInTheirCellAndBlendOntoWhatIsThere) {
         for (const auto& [x, y] : drawn) {
             EXPECT_TRUE(x >= kX && x < kX + cellWidth && y >= kY && y < kY + Glyphs().CellHeight()) << glyph;
             const QRgb pixel = image.pixel(x, y);
-            // A blend of grey and red: red rises, green and blue fall together.
-            EXPECT_TRUE(qRed(pixel) >= 0x40 && qGreen(pixel) <= 0x40 && qGreen(pixel) == qBlue(pixel))
+            // A blend of grey and the colour: each channel between the two, and all at the same share.
+            EXPECT_TRUE(qRed(pixel) >= 0x40 && qRed(pixel) <= 0xE0 && qGreen(pixel) >= 0x40 &&
+                        qGreen(pixel) <= 0xA0 && qBlue(pixel) >= 0x20 && qBlue(pixel) <= 0x40)
                 << glyph;
-            fullyCovered += pixel == 0xFFFF0000u;
+            const int share = (qRed(pixel) - 0x40) * 256 / (0xE0 - 0x40);
+            EXPECT_NEAR((qGreen(pixel) - 0x40) * 256 / (0xA0 - 0x40), share, 8) << glyph;
+            EXPECT_NEAR((0x40 - qBlue(pixel)) * 256 / (0x40 - 0x20), share, 16) << glyph;
+            fullyCovered += pixel == 0xFFE0A020u;
         }
         EXPECT_EQ(!drawn.empty(), draws) << glyph;
         EXPECT_EQ(fullyCovered > 0, draws) << glyph;
