@@ -33,6 +33,12 @@ TEST(GlyphCache, CyrillicGlyphsOfA13PixelFont) {
     const auto pixels = [&](char32_t c) { return glyphs.For(c).pixels.size(); };
     EXPECT_TRUE(pixels(U'Ж') != pixels(0x378) && pixels(U'я') != pixels(0x378) &&
                 pixels(U'Ж') != pixels(U'я'));
+    // Code points on either side of the ones found by index, and far beyond, are each kept once.
+    for (const char32_t c : {char32_t{0x4FF}, char32_t{0x500}, char32_t{0x501}, char32_t{0x1F600}}) {
+        const Glyph& first = glyphs.For(c);
+        EXPECT_EQ(&glyphs.For(c), &first) << static_cast<uint32_t>(c);
+    }
+    EXPECT_NE(&glyphs.For(0x4FF), &glyphs.For(0x500));
 }
 
 }  // namespace
