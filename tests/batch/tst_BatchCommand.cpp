@@ -218,6 +218,7 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
 #endif
         {"bad argument", {key, "-c", "sideways"}, 2, "--compare"},
         {"unwritable output", {key, "-o", Path("no/such/dir/out.bmp")}, 1, "cannot write"},
+        {"output onto a folder", {key, "-o", Path("locked")}, 1, "cannot write '" + Path("locked") + "': Is a directory"},
         {"unwritable page", {key, "--html", Path("no/such/dir/p.htm")}, 1, "cannot append"},
         {"wider than a walk reaches", {wide}, 2, "32769 x 1 pixels, more than one walk reaches"},
         {"a region of a wide picture", {wide, "-r", "32758,0,8,0"}, 0, "9 samples visited, 0 passed"},
