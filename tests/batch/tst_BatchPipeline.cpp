@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-
 #include <unistd.h>
 
 #include <QDeadlineTimer>
@@ -194,6 +193,21 @@ TEST_F(BatchPipeline, KindsJobsStreamsAndVersion) {
     EXPECT_TRUE(run.exitCode() == 0 && report.count('\n') == 3 &&
                 report.contains(R"("path":"late.bmp","status":0,)"))
         << report.toStdString();
+    // Standard output that no one reads: the run tells the broken pipe and ends with status 1,
+    // never ended by the signal.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    QProcess unread;
+    unread.setWorkingDirectory(dir.path());
+    unread.setChildProcessModifier([output = ends[1]] { ::dup2(output, STDOUT_FILENO); });
+    unread.start(GLIMMET_BATCH_PROGRAM, {"--html", "-", "key.bmp"});
+    ASSERT_TRUE(unread.waitForFinished(60000));
+    ::close(ends[1]);
+    const QString told = QString::fromUtf8(unread.readAllStandardError());
+    EXPECT_TRUE(unread.exitStatus() == QProcess::NormalExit && unread.exitCode() == 1 &&
+                told.contains("Broken pipe"))
+        << unread.exitStatus() << " " << unread.exitCode() << " " << told.toStdString();
     const Result version = Batch({"--version"});
     EXPECT_TRUE(version.status == 0 && version.output == "glimmet-batch " GLIMMET_VERSION "\n")
         << version.output.toStdString();
