@@ -4,13 +4,9 @@
 
 namespace glimmet {
 
-ImagePixelSource::ImagePixelSource(const QImage& image) {
-    if (image.isNull()) return;
-    image_ = OpaqueImage(image);
-    bits_ = image_.constBits();  // constBits never detaches the shared copy
-    bytesPerLine_ = image_.bytesPerLine();
-    width_ = image_.width();
-    height_ = image_.height();
-}
+// constBits never detaches the shared copy; a null image has no rows, so every read is outside.
+ImagePixelSource::ImagePixelSource(const QImage& image)
+    : image_(OpaqueImage(image)),
+      rows_(image_.constBits(), image_.bytesPerLine(), image_.width(), image_.height()) {}
 
 }  // namespace glimmet

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QImage>
-#include <cstddef>
 #include <cstdint>
 
-#include "pixels/ColourConversion.h"
+#include "pixels/PixelImageSource.h"
 #include "render/WalkPorts.h"
 
 namespace glimmet {
@@ -17,19 +16,11 @@ class ImagePixelSource final : public PixelSource {
   public:
     explicit ImagePixelSource(const QImage& image);
 
-    int32_t GetPixel(int32_t x, int32_t y) override {
-        if (static_cast<uint32_t>(x) >= static_cast<uint32_t>(width_) ||
-            static_cast<uint32_t>(y) >= static_cast<uint32_t>(height_))
-            return -1;
-        return QRgbToEngine(reinterpret_cast<const QRgb*>(bits_ + y * bytesPerLine_)[x]);
-    }
+    int32_t GetPixel(int32_t x, int32_t y) override { return rows_.GetPixel(x, y); }
 
   private:
     QImage image_;
-    const uchar* bits_ = nullptr;
-    ptrdiff_t bytesPerLine_ = 0;
-    int32_t width_ = 0;
-    int32_t height_ = 0;
+    PixelImageSource rows_;  // over image_'s pixels
 };
 
 }  // namespace glimmet
