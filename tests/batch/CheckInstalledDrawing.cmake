@@ -1,5 +1,6 @@
 # An installed glimmet-batch finds its drawing program: the project installed into a fresh prefix
-# draws an output picture from there. Run as:
+# draws an output picture from there; without the drawing program, such a run says so and ends with
+# status 1, writing nothing. Run as:
 # cmake -DBUILD_DIR=... -DPICTURE=... -DWORK_DIR=... -P CheckInstalledDrawing.cmake
 file(REMOVE_RECURSE "${WORK_DIR}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix"
@@ -11,5 +12,12 @@ execute_process(COMMAND "${WORK_DIR}/prefix/bin/glimmet-batch" -q -o "${WORK_DIR
                 RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL 0 OR NOT EXISTS "${WORK_DIR}/out.bmp")
   message(FATAL_ERROR "the installed glimmet-batch drew no output picture (status ${result}): ${errors}")
+endif()
+file(REMOVE "${WORK_DIR}/prefix/libexec/glimmet/glimmet-batch-draw" "${WORK_DIR}/out.bmp")
+execute_process(COMMAND "${WORK_DIR}/prefix/bin/glimmet-batch" -q -o "${WORK_DIR}/out.bmp" "${PICTURE}"
+                RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 1 OR NOT errors MATCHES "cannot start '.*glimmet-batch-draw', which draws the output pictures"
+   OR EXISTS "${WORK_DIR}/out.bmp")
+  message(FATAL_ERROR "without its drawing program, glimmet-batch gave status ${result}: ${errors}")
 endif()
 file(REMOVE_RECURSE "${WORK_DIR}")
