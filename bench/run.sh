@@ -2,9 +2,10 @@
 # Measures the speed targets side by side in one run: the walk per fill mode (Google Benchmark), the
 # window (offscreen), the batch HTML export against jp2a on the same pictures, the batch command's peak
 # memory, a folder of sprites checked in one run against cat reading the same files and against loops
-# of glimmet-batch and ImageMagick, and -j 2 against -j 1 and against two separate runs on half the
-# pictures each. Each ratio is against its yardstick in the
-# same run; each figure comes with the load average, since other work on the machine skews it.
+# of glimmet-batch and ImageMagick, and -j 2 against -j 1, against each core's own speed, against two
+# separate runs on half the pictures each and beside the system's own writing of the same bytes.
+# Each ratio is against its yardstick in the same run, the two taking turns; each figure comes with
+# the load average, since other work on the machine skews it.
 # Usage: bench/run.sh [BUILD_DIR]   (default build-release; built here in Release if missing)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -44,17 +45,36 @@ best_of() {
   echo "$best"
 }
 
+# The best seconds of each case, the cases taking turns round after round, so that a change in the
+# machine's speed while they run (its cores are virtual and their speed varies with other work on
+# the host) falls on all of them alike: take_turns ROUNDS RESULT_ARRAY CASE... (a case is a command
+# line split on blanks).
+take_turns() {
+  local rounds=$1 case t
+  local -n result=$2
+  shift 2
+  for _ in $(seq "$rounds"); do
+    for case in "$@"; do
+      # shellcheck disable=SC2086 # split into the command and its arguments
+      t=$(best_of 1 $case)
+      if [ -z "${result[$case]:-}" ] || awk "BEGIN{exit !($t < ${result[$case]})}"; then result[$case]=$t; fi
+    done
+  done
+}
+
 echo "== the window (offscreen): transfers, opening an 8192 x 8192 BMP (target: at most 600 ms), moves,"
 echo "   and the largest transfer, whose first_yield_ms is the first writing of its 256 MB output picture"
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" 2>/dev/null
 load
 
-echo "== HTML export: glimmet-batch against jp2a --colors --html (best of 5)"
+echo "== HTML export: glimmet-batch against jp2a --colors --html (best of 5, taking turns)"
+ours_html() { rm -f "$work/o.htm"; "$batch" -q --html "$work/o.htm" "$work/p$1.jpg"; }
+jp2a_html() { jp2a --colors --html --size="$1x$1" "$work/p$1.jpg" >"$work/j.html"; }
 for side in 1024 2048; do
-  picture="$work/p$side.jpg"
-  convert -size "${side}x${side}" -seed 7 plasma:fractal "$picture"
-  ours=$(best_of 5 sh -c "rm -f '$work/o.htm'; '$batch' -q --html '$work/o.htm' '$picture'")
-  theirs=$(best_of 5 sh -c "jp2a --colors --html --size=${side}x${side} '$picture' > '$work/j.html'")
+  convert -size "${side}x${side}" -seed 7 plasma:fractal "$work/p$side.jpg"
+  declare -A best_html=()
+  take_turns 5 best_html "ours_html $side" "jp2a_html $side"
+  ours=${best_html[ours_html $side]} theirs=${best_html[jp2a_html $side]}
   size=$(stat -c %s "$work/o.htm")
   echo "${side}x${side}: glimmet-batch ${ours}s (page $((size / 1000000)) MB), jp2a ${theirs}s," \
        "ratio $(awk "BEGIN{printf \"%.2f\", $ours / $theirs}") (target: at most 0.20 at 1024 x 1024) $(load)"
@@ -78,7 +98,7 @@ for args in "-o $work/o.bmp" "-f text -o $work/o.bmp" "--html $work/o4096.htm"; 
   echo "glimmet-batch $args: peak ${peak} KB = $(awk "BEGIN{printf \"%.2f\", $peak / $decoded_kb}") x the decoded picture (target: below 3)"
 done
 
-echo "== pipeline: 1000 sprites of 64 x 64, is the top border all key colour? (best of 3)"
+echo "== pipeline: 1000 sprites of 64 x 64, is the top border all key colour? (best of 3, taking turns with cat)"
 sprites="$work/sprites"
 mkdir -p "$sprites"
 # Ten sprites: a figure on the key colour; every third one has a stray pixel on its top border.
@@ -89,8 +109,11 @@ for i in 0 1 2 3 4 5 6 7 8 9; do
 done
 for n in $(seq 0 999); do cp "$work/base$((n % 10)).bmp" "$sprites/sprite$(printf %04d "$n").bmp"; done
 check=(-q -k '#FF00FF' -r 0,0,63,0 --expect-none)
-one_run=$(best_of 3 "$batch" "${check[@]}" "$sprites"/*.bmp)
-reading=$(best_of 3 sh -c 'cat "$@" >/dev/null' sh "$sprites"/*.bmp)
+one_run() { "$batch" "${check[@]}" "$sprites"/*.bmp; }
+reading() { cat "$sprites"/*.bmp >/dev/null; }
+declare -A best_sprites=()
+take_turns 3 best_sprites one_run reading
+one_run=${best_sprites[one_run]} reading=${best_sprites[reading]}
 echo "one run: ${one_run}s; cat reading the same files: ${reading}s; ratio" \
      "$(awk "BEGIN{printf \"%.2f\", $one_run / $reading}") (target: at most 1.20) $(load)"
 loop_ours=$(best_of 3 sh -c 'for f in "$@"; do "$0" -q -k "#FF00FF" -r 0,0,63,0 --expect-none "$f"; done' \
@@ -103,23 +126,45 @@ echo "one run: ${one_run}s; a loop of glimmet-batch: ${loop_ours}s (${loop_ours}
 echo "one run against the loops: $(awk "BEGIN{printf \"%.0f\", $loop_ours / $one_run}") x and" \
      "$(awk "BEGIN{printf \"%.0f\", $loop_magick / $one_run}") x faster (target: at least 30 x)"
 
-echo "== pipeline: 20 pictures of 512 x 512 exported with --html, -j 1 against -j 2 (best of 5)"
+echo "== pipeline: 20 pictures of 512 x 512 exported with --html, -j 1 against -j 2 (best of 5, taking turns)"
 pictures="$work/pictures"
-mkdir -p "$pictures" "$work/pages"
+mkdir -p "$pictures" "$work/pages" "$work/pages-a" "$work/pages-b"
 for i in 0 1 2 3; do convert -size 512x512 -seed "$i" plasma:fractal "$work/plasma$i.jpg"; done
 for n in $(seq 0 19); do cp "$work/plasma$((n % 4)).jpg" "$pictures/p$(printf %03d "$n").jpg"; done
+export_run() { "$batch" -q -j "$1" --html "$work/pages/%n.htm" "$pictures"/*.jpg; }
+pinned_run() { taskset -c "$1" "$batch" -q -j 1 --html "$work/pages/%n.htm" "$pictures"/*.jpg; }
+# Two separate -j 1 runs on the two halves of the list at once, sharing nothing but the hardware and
+# the kernel.
+halves_run() {
+  "$batch" -q -j 1 --html "$work/pages-a/%n.htm" "$pictures"/p00*.jpg &
+  "$batch" -q -j 1 --html "$work/pages-b/%n.htm" "$pictures"/p01*.jpg
+  wait
+}
 before_each='rm -f "$work/pages"/* "$work/pages-a"/* "$work/pages-b"/*'
-mkdir -p "$work/pages-a" "$work/pages-b"
-export_j1=$(best_of 5 "$batch" -q -j 1 --html "$work/pages/%n.htm" "$pictures"/*.jpg)
-export_j2=$(best_of 5 "$batch" -q -j 2 --html "$work/pages/%n.htm" "$pictures"/*.jpg)
-# The machine's own ceiling for this work: two separate -j 1 runs on the two halves of the list at
-# once, which share nothing but the hardware and the kernel.
-halves=$(best_of 5 sh -c '"$0" -q -j 1 --html "$1/pages-a/%n.htm" "$2"/p00*.jpg &
-                          "$0" -q -j 1 --html "$1/pages-b/%n.htm" "$2"/p01*.jpg; wait' "$batch" "$work" "$pictures")
+declare -A best_j=()
+take_turns 5 best_j "export_run 1" "export_run 2" "pinned_run 0" "pinned_run 1" "halves_run"
 before_each=""
+j1=${best_j[export_run 1]} j2=${best_j[export_run 2]} core0=${best_j[pinned_run 0]} core1=${best_j[pinned_run 1]}
 pages_mb=$(du -smc "$work/pages-a" "$work/pages-b" | tail -n 1 | cut -f1)
-echo "-j 1: ${export_j1}s, -j 2: ${export_j2}s (${pages_mb} MB of pages), -j 2 is" \
-     "$(awk "BEGIN{printf \"%.2f\", $export_j1 / $export_j2}") x faster (target: at least 1.8 x) $(load)"
-echo "two separate runs on half the list each, at once: ${halves}s, $(awk "BEGIN{printf \"%.2f\", $export_j1 / $halves}") x" \
-     "faster than -j 1: the machine's ceiling for this work; -j 2 reaches" \
-     "$(awk "BEGIN{printf \"%.0f\", 100 * $halves / $export_j2}") % of it"
+echo "-j 1: ${j1}s, -j 2: ${j2}s (${pages_mb} MB of pages), -j 2 is" \
+     "$(awk "BEGIN{printf \"%.2f\", $j1 / $j2}") x faster (target: at least 1.8 x) $(load)"
+# With both cores busy, the best -j 2 can do is each core working at its own speed until the pictures
+# are shared out: 1 / (1/core0 + 1/core1). Two equal cores make that half the time, 2 x.
+echo "-j 1 on core 0 alone: ${core0}s, on core 1 alone: ${core1}s; both cores at their own speed" \
+     "at best $(awk "BEGIN{printf \"%.2f\", $j1 * (1 / $core0 + 1 / $core1)}") x faster than -j 1;" \
+     "-j 2 reaches $(awk "BEGIN{printf \"%.0f\", 100 / ($j2 * (1 / $core0 + 1 / $core1))}") % of it"
+echo "two separate runs on half the list each, at once: ${best_j[halves_run]}s," \
+     "$(awk "BEGIN{printf \"%.2f\", $j1 / ${best_j[halves_run]}}") x faster than -j 1"
+# What the system alone makes of the same bytes: written into two files at once instead of one, the
+# pages' copying into the page cache is the part of the work that a second core speeds up least.
+bytes_mb=$((pages_mb / 2 * 2))
+# Blocks of 256 KiB, as the pages are written: dd_into FILE MEGABYTES.
+dd_into() { dd if=/dev/zero of="$1" bs=256K count=$(($2 * 4)) 2>/dev/null; }
+dd_one() { dd_into "$work/pages/a" "$bytes_mb"; }
+dd_halves() { dd_into "$work/pages/a" $((bytes_mb / 2)) & dd_into "$work/pages/b" $((bytes_mb / 2)); wait; }
+before_each='rm -f "$work/pages"/*'
+declare -A best_dd=()
+take_turns 5 best_dd dd_one dd_halves
+before_each=""
+echo "the system writing ${bytes_mb} MB into one file: ${best_dd[dd_one]}s; into two files at once, half" \
+     "each: ${best_dd[dd_halves]}s, $(awk "BEGIN{printf \"%.2f\", ${best_dd[dd_one]} / ${best_dd[dd_halves]}}") x faster"
