@@ -111,6 +111,11 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
         << outside.output.toStdString();
     const Result column = Batch({"--report", "-", Plain("column.bmp", {1, 2})}, {.folder = dir.path()});
     EXPECT_TRUE(column.output.contains(R"("width":1,"height":2,)")) << column.output.toStdString();
+    // Black is a colour like any other, not the mark of a sample outside the picture.
+    const Result black =
+        Batch({"--report", "-", "-k", "#FFFFFF", Plain("black.bmp", {1, 1}, Qt::black)}, {.folder = dir.path()});
+    EXPECT_TRUE(black.output.contains(R"("first_passing":[{"x":0,"y":0,"colour":"#000000"}])"))
+        << black.output.toStdString();
     const Result toFile = Batch({"--report", "r.jsonl", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()});
     EXPECT_TRUE(toFile.status == 0 && toFile.errors.count('\n') == 1) << toFile.errors.toStdString();
     EXPECT_EQ(ReadFile(Path("r.jsonl")),
