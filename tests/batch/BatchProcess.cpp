@@ -15,6 +15,7 @@ Result Batch(const QStringList& arguments, const Launch& launch) {
     QStringList limits;
     if (launch.fileKiB > 0) limits << QString("ulimit -f %1").arg(launch.fileKiB);
     if (launch.memoryKiB > 0) limits << QString("ulimit -v %1").arg(launch.memoryKiB);
+    if (launch.openFiles > 0) limits << QString("ulimit -n %1").arg(launch.openFiles);
     if (!limits.isEmpty()) {
         line = QStringList{"-c", limits.join("; ") + "; exec \"$0\" \"$@\"", program} + line;
         program = "bash";

@@ -21,12 +21,14 @@ struct Result {
     QByteArray output;
 };
 
-// How to start the command: under a file-size or address-space limit (in KiB, 0 for none); when the
-// tests run as root, as an unprivileged user so that a folder's permissions hold; in a folder; with
-// an input, given as bytes or as a file to read; with standard output into a file instead of `output`.
+// How to start the command: under a file-size or address-space limit (in KiB, 0 for none) or a
+// limit of open descriptors; when the tests run as root, as an unprivileged user so that a folder's
+// permissions hold; in a folder; with an input, given as bytes or as a file to read; with standard
+// output into a file instead of `output`.
 struct Launch {
     int fileKiB = 0;
     int memoryKiB = 0;
+    int openFiles = 0;
     bool unprivileged = false;
     QString folder = {};
     QByteArray input = {};

@@ -112,8 +112,8 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
     const Result column = Batch({"--report", "-", Plain("column.bmp", {1, 2})}, {.folder = dir.path()});
     EXPECT_TRUE(column.output.contains(R"("width":1,"height":2,)")) << column.output.toStdString();
     // Black is a colour like any other, not the mark of a sample outside the picture.
-    const Result black =
-        Batch({"--report", "-", "-k", "#FFFFFF", Plain("black.bmp", {1, 1}, Qt::black)}, {.folder = dir.path()});
+    const Result black = Batch({"--report", "-", "-k", "#FFFFFF", Plain("black.bmp", {1, 1}, Qt::black)},
+                               {.folder = dir.path()});
     EXPECT_TRUE(black.output.contains(R"("first_passing":[{"x":0,"y":0,"colour":"#000000"}])"))
         << black.output.toStdString();
     const Result toFile = Batch({"--report", "r.jsonl", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()});
@@ -255,6 +255,11 @@ TEST_F(BatchPipeline, ShardsJoinIntoOneRunDryRunsListAndAPageGoesToAPipe) {
               "p0.bmp\to/p0.png\tp0.htm\np1.bmp\to/p1.png\tp1.htm\n");
     EXPECT_EQ(Batch(QStringList{"-0", "--dry-run", "p0.bmp"}, {.folder = dir.path()}).output,
               QByteArray("p0.bmp\0\0\0", 9));
+    // Checking that each picture can be read keeps no descriptor: a list longer than the limit of
+    // open files is listed whole.
+    const Result many =
+        Batch(QStringList{"--dry-run"} + QStringList(30, "p0.bmp"), {.openFiles = 12, .folder = dir.path()});
+    EXPECT_TRUE(many.status == 0 && many.output.count('\n') == 30) << many.errors.toStdString();
     // A page of a few megabytes goes out in several blocks, each once.
     const QString large = Plain("large.bmp", {300, 300}, Qt::red);
     const Result page = Batch({"--html", "-", large}, {.folder = dir.path()});
