@@ -57,6 +57,7 @@ take_turns() {
     for case in "$@"; do
       # shellcheck disable=SC2086 # split into the command and its arguments
       t=$(best_of 1 $case)
+      # shellcheck disable=SC2004 # an associative array's key, not arithmetic
       if [ -z "${result[$case]:-}" ] || awk "BEGIN{exit !($t < ${result[$case]})}"; then result[$case]=$t; fi
     done
   done
@@ -93,6 +94,7 @@ picture="$work/p4096.jpg"
 convert -size 4096x4096 -seed 7 plasma:fractal "$picture"
 decoded_kb=$((4096 * 4096 * 4 / 1024))
 for args in "-o $work/o.bmp" "-f text -o $work/o.bmp" "--html $work/o4096.htm"; do
+  # shellcheck disable=SC2086 # the case's options, one word each
   /usr/bin/time -f "%M" -o "$work/peak" "$batch" -q $args "$picture" >/dev/null 2>&1
   peak=$(tail -n 1 "$work/peak")
   echo "glimmet-batch $args: peak ${peak} KB = $(awk "BEGIN{printf \"%.2f\", $peak / $decoded_kb}") x the decoded picture (target: below 3)"
@@ -108,6 +110,7 @@ for i in 0 1 2 3 4 5 6 7 8 9; do
   convert "${sprite[@]}" -type TrueColor "BMP3:$work/base$i.bmp"
 done
 for n in $(seq 0 999); do cp "$work/base$((n % 10)).bmp" "$sprites/sprite$(printf %04d "$n").bmp"; done
+# shellcheck disable=SC2054 # the region's commas belong to its value
 check=(-q -k '#FF00FF' -r 0,0,63,0 --expect-none)
 one_run() { "$batch" "${check[@]}" "$sprites"/*.bmp; }
 reading() { cat "$sprites"/*.bmp >/dev/null; }
@@ -116,8 +119,10 @@ take_turns 3 best_sprites one_run reading
 one_run=${best_sprites[one_run]} reading=${best_sprites[reading]}
 echo "one run: ${one_run}s; cat reading the same files: ${reading}s; ratio" \
      "$(awk "BEGIN{printf \"%.2f\", $one_run / $reading}") (target: at most 1.20) $(load)"
+# shellcheck disable=SC2016 # expanded by the inner shell
 loop_ours=$(best_of 3 sh -c 'for f in "$@"; do "$0" -q -k "#FF00FF" -r 0,0,63,0 --expect-none "$f"; done' \
             "$batch" "$sprites"/*.bmp)
+# shellcheck disable=SC2016 # expanded by the inner shell
 loop_magick=$(best_of 3 sh -c 'for f in "$@"; do convert "$f" -crop 64x1+0+0 +repage -fill black \
             -opaque "#FF00FF" -format "%[fx:maxima]" info:; done' sh "$sprites"/*.bmp)
 # Seconds for 1000 sprites are milliseconds for one.
@@ -140,6 +145,7 @@ halves_run() {
   "$batch" -q -j 1 --html "$work/pages-b/%n.htm" "$pictures"/p01*.jpg
   wait
 }
+# shellcheck disable=SC2016 # expanded when best_of runs it
 before_each='rm -f "$work/pages"/* "$work/pages-a"/* "$work/pages-b"/*'
 declare -A best_j=()
 take_turns 5 best_j "export_run 1" "export_run 2" "pinned_run 0" "pinned_run 1" "halves_run"
@@ -162,6 +168,7 @@ bytes_mb=$((pages_mb / 2 * 2))
 dd_into() { dd if=/dev/zero of="$1" bs=256K count=$(($2 * 4)) 2>/dev/null; }
 dd_one() { dd_into "$work/pages/a" "$bytes_mb"; }
 dd_halves() { dd_into "$work/pages/a" $((bytes_mb / 2)) & dd_into "$work/pages/b" $((bytes_mb / 2)); wait; }
+# shellcheck disable=SC2016 # expanded when best_of runs it
 before_each='rm -f "$work/pages"/*'
 declare -A best_dd=()
 take_turns 5 best_dd dd_one dd_halves

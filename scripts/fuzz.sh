@@ -22,12 +22,12 @@ export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 status=0
 for target in "${targets[@]}"; do
   mkdir -p "$build/corpus/$target" "$build/findings/$target"
-  reproducers="$root/tests/fuzz/reproducers/$target"
-  [ -d "$reproducers" ] || reproducers=""
+  reproducers=("$root/tests/fuzz/reproducers/$target")
+  [ -d "${reproducers[0]}" ] || reproducers=()
   echo "== $target, $seconds s"
   if ! nice -n 10 "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=30 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$target/" \
-        "$build/corpus/$target" "$root/tests/data/${seeds[$target]}" $reproducers 2>"$build/findings/$target.log"; then
+        "$build/corpus/$target" "$root/tests/data/${seeds[$target]}" "${reproducers[@]}" 2>"$build/findings/$target.log"; then
     status=1
     echo "$target: finding in $build/findings/$target/ (log: $build/findings/$target.log)"
   fi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the formatting of every C++ file and runs clang-tidy (.clang-tidy) over the product code.
+# Checks the formatting of every C++ file and the scripts with shellcheck, and runs clang-tidy
+# (.clang-tidy) over the product code.
 #   lint.sh BUILD_DIR        clang-tidy on the files the last commit and the work tree changed
 #   GLIMMET_TIDY=all lint.sh BUILD_DIR    on every file (about 5 minutes on 2 cores)
 # BUILD_DIR must hold compile_commands.json (CMAKE_EXPORT_COMPILE_COMMANDS=ON).
@@ -9,6 +10,7 @@ build=${1:?usage: lint.sh BUILD_DIR}
 cd "$root"
 
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+git ls-files -z '*.sh' .ci/run | xargs -0 shellcheck
 
 product='^(render|params|pixels|picture|widgets|resources|interaction|files|window|batch|batchdraw)/.*\.cpp$'
 if [ "${GLIMMET_TIDY:-changed}" = all ]; then

@@ -80,6 +80,7 @@ cmake --build "$src/build" -j"$(nproc)" --target $targets >/dev/null
 # Appends "<program>::<function>" entries to the CTest files that the configure step above has just
 # written afresh; they stay, since no mutant touches a CMake file. `register PROGRAM FILTER` reads the
 # functions' names from standard input.
+# shellcheck disable=SC2094 # dirname only reads the file's name
 register() {
   local file name
   file="$src/build/$(dirname "$1")/CTestTestfile.cmake"
@@ -97,9 +98,9 @@ done
 for program in $qtests; do
   QT_QPA_PLATFORM=offscreen "$src/build/$program" -functions | sed 's/()$//' | register "$program" ""
 done
-# shellcheck disable=SC2086
 only=()
 [ -z "${ONLY:-}" ] || { read -r -a ids <<<"$ONLY"; only=(--only "${ids[@]}"); result="$result-only"; }
+# shellcheck disable=SC2086 # the lists of artifacts and files, one word each
 python3 "$mutate" run "${only[@]}" --src "$src" --build-cmd "cmake --build build -j$(nproc) --target $targets" \
   --test-cmd "ulimit -v 4000000; ctest --test-dir build -R '$tests' -j$(nproc) --timeout 60 $stop" \
   --artifacts $artifacts --files $files --sample "$sample" --seed "$seed" --out "$out/$result.jsonl"

@@ -53,6 +53,7 @@ if [ "$mode" = output ] || [ "$mode" = dialogs ]; then
 fi
 # Inside the virtual server: start the window (with the picture to open, if any), give it time to
 # paint, act on it, grab it by its caption.
+# shellcheck disable=SC2016 # expanded by the inner shell
 xvfb-run --auto-servernum --server-args="-screen 0 1024x700x24 -dpi 96" bash -c '
   bin=$1 out=$2 caption=$3 picture=$4 mode=$5
   if [ "$mode" = output ]; then QT_QPA_PLATFORM=xcb "$bin" "$picture" & else QT_QPA_PLATFORM=xcb "$bin" & fi

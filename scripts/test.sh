@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors, runs every test and the lint
-# (formatting, and clang-tidy on every product file); then builds and runs the tests again
+# (formatting, clang-tidy on every product file, shellcheck on the scripts); then builds and runs the tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer (GLIMMET_SANITIZE=0 skips that).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" shellcheck
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
