@@ -89,8 +89,9 @@ TEST_F(BatchCommand, BarOnATerminalFollowsTheWalk) {
     EXPECT_TRUE(shown.endsWith("\x1b[Kglimmet-batch: 4000000 samples visited, 4000000 passed\r\n"));
 }
 
-// A replaced output keeps its permission bits, a link stays a link to the file it names, and
-// nothing is left beside them (a replacement is written aside first and renamed).
+// A replaced output keeps its permission bits, a link stays a link to the file it names (made by
+// the run when the link points at no file yet), and nothing is left beside them (a replacement is
+// written aside first and renamed).
 TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
     const QString picture = KeyPicture();
     const Result reference = Batch({picture, "-q", "-o", "-"});
@@ -98,15 +99,16 @@ TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
     for (const char* name : {"own.bmp", "real/target.bmp"}) ASSERT_FALSE(Write(name, "old").isEmpty());
     ::chmod(Path("own.bmp").toUtf8(), 0640);
     ::symlink("real/target.bmp", Path("link.bmp").toUtf8());
-    for (const char* name : {"own.bmp", "link.bmp"})
+    ::symlink("real/new.bmp", Path("dangling.bmp").toUtf8());
+    for (const char* name : {"own.bmp", "link.bmp", "dangling.bmp"})
         ASSERT_EQ(Batch({picture, "-q", "-o", Path(name)}).status, 0) << name;
     EXPECT_TRUE(reference.status == 0 && reference.output.startsWith("BM"));
-    EXPECT_EQ(ReadFile(Path("own.bmp")), reference.output);
-    EXPECT_EQ(ReadFile(Path("real/target.bmp")), reference.output);
-    EXPECT_EQ(Snapshot(dir.path()).size(), 5u) << "the picture, two names, a folder and its file";
+    for (const char* name : {"own.bmp", "real/target.bmp", "real/new.bmp"})
+        EXPECT_EQ(ReadFile(Path(name)), reference.output) << name;
+    EXPECT_EQ(Snapshot(dir.path()).size(), 7u) << "the picture, three names, a folder and its two files";
     struct stat info {};
     EXPECT_TRUE(::stat(Path("own.bmp").toUtf8(), &info) == 0 && (info.st_mode & 07777) == 0640);
-    EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink());
+    EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink() && QFileInfo(Path("dangling.bmp")).isSymLink());
 }
 
 // Starts the command and, once `ready` holds (or the command ended), sends it `signal`.
