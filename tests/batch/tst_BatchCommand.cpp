@@ -111,6 +111,20 @@ TEST_F(BatchCommand, OutputsKeepWhatTheirTargetIs) {
     EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink() && QFileInfo(Path("dangling.bmp")).isSymLink());
 }
 
+// In a folder where no new file can be made (here an immutable one) an existing output is
+// rewritten in place instead. Skipped where the system keeps the test from making such a folder.
+TEST_F(BatchCommand, OutputInAFolderWithoutNewFilesIsRewrittenInPlace) {
+    const QString picture = KeyPicture();
+    const Result reference = Batch({picture, "-q", "-o", "-"});
+    QDir(dir.path()).mkdir("fixed");
+    ASSERT_FALSE(Write("fixed/out.bmp", "old").isEmpty());
+    if (QProcess::execute("chattr", {"+i", Path("fixed")}) != 0) GTEST_SKIP() << "no immutable folder here";
+    const Result run = Batch({picture, "-q", "-o", Path("fixed/out.bmp")});
+    QProcess::execute("chattr", {"-i", Path("fixed")});
+    EXPECT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(ReadFile(Path("fixed/out.bmp")), reference.output);
+}
+
 // Starts the command and, once `ready` holds (or the command ended), sends it `signal`.
 Result Interrupt(const QStringList& arguments, int signal, const std::function<bool(qint64)>& ready) {
     QProcess process;
