@@ -17,6 +17,7 @@ TEST(GlyphCache, DecodesTheFirstCodePointOfUtf8) {
         {"", 0}, {"A", U'A'}, {"AB", U'A'}, {"Ж", U'Ж'}, {"€", U'€'}, {"\xF0\x9F\x98\x80", 0x1F600},
         {"\xED\x9F\xBF", 0xD7FF},  // the last code point before the surrogates
         {"\x7F", 0x7F}, {"\xC2\x80", 0x80},  // the last single byte and the first of two
+        {"\xF4\x8F\xBF\xBF", 0x10FFFF},       // the last code point
         {"\xC0\x80", 0xFFFD}, {"\xD0", 0xFFFD}, {"\xD0\x41", 0xFFFD}, {"\xED\xA0\x80", 0xFFFD},
         {"\xF4\x90\x80\x80", 0xFFFD}, {"\xFF", 0xFFFD}};
     // clang-format on

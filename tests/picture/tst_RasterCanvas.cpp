@@ -125,6 +125,13 @@ TEST(RasterCanvas, MarksClipAtTheEdges) {
                       Shifted(whole, x - 20, y - 20, 10, 8))
                 << name << " at " << x << "," << y;
     }
+    // A circle whose right or bottom edge falls just past the picture's is cut there, never carried
+    // into the next row or past the last.
+    const PixelSet circle = Draw(60, 60, [](RasterCanvas& c) { c.Circle(25, 25, 5, kWhite); });
+    for (const auto& [x, y] : {std::pair{15, 8}, std::pair{8, 15}})
+        EXPECT_EQ(Draw(20, 20, [&](RasterCanvas& c) { c.Circle(x, y, 5, kWhite); }),
+                  Shifted(circle, x - 25, y - 25, 20, 20))
+            << "circle at " << x << "," << y;
     // A character whose right edge falls just past the picture's is cut there, never carried into
     // the next row.
     for (const char* glyph : {"W", "Ж"}) {
