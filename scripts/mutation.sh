@@ -48,7 +48,7 @@ case "$folder" in
     gtests="tests/picture/tst_picture_drawing tests/batch/tst_batch_command"
     qtests="tests/files/tst_files"
     others="tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
-    tests='::|^fuzz_replay_picture_load$'
+    tests='::|^fuzz_replay_picture_load$|^valgrind_picture_load$'
     files="$(printf 'pixels/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
             PngDecoder OpaqueOnBlack PixelImage DamageWords FileReplacement DescriptorSink) $(printf 'picture/%s.cpp ' RasterCanvas BitmapWriter GlyphCache \
             CircleStamps ImagePixelSource OpaqueImage)"

@@ -76,7 +76,7 @@ TEST_F(PictureLoaderTest, GivesWhatTheManifestSaysOfEveryFile) {
         {"CorruptData", F::CorruptData}, {"EndMarkerMissing", F::EndMarkerMissing},
         {"TooManyScans", F::TooManyScans}, {"BadSegment", F::BadSegment}, {"BadPlanes", F::BadPlanes},
         {"DataBeyondPicture", F::DataBeyondPicture}, {"BadChecksum", F::BadChecksum},
-        {"FrameCut", F::FrameCut}, {"HeaderCut", F::HeaderCut}};
+        {"FrameCut", F::FrameCut}, {"HeaderCut", F::HeaderCut}, {"NoFrame", F::NoFrame}};
     // clang-format on
     const std::vector<test::PictureFile> files = test::PictureFiles();
     ASSERT_GT(files.size(), 90u);
