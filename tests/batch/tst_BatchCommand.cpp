@@ -216,6 +216,9 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
     QFile busy(Write("busy.htm", "another run's page\r\n"));
     ASSERT_TRUE(busy.open(QIODevice::Append) && ::flock(busy.handle(), LOCK_EX) == 0);
     const QString huge = Plain("huge.png", {5000, 5000});
+    QByteArray names;
+    for (int i = 0; i < 40000; ++i) names += "a-rather-long-picture-name-number-" + QByteArray::number(i) + ".bmp\n";
+    const QString many = Write("many.txt", names);
     // clang-format off
     ExpectRuns({
         {"nothing differs on a blue border", {key, "-r", "0,1,0,1", "--expect-none"}, 0, "2 samples visited, 0 passed"},
@@ -231,6 +234,9 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
         // The picture fits; the page's lines for 131,000 fill characters (about 20 MB) do not.
         {"a page's fill text beyond the memory left", {key, "-t", QString(131000, 'x'), "--html", page}, 1,
          "not enough memory; the picture's files are left as they were", {.memoryKiB = 30000}},
+        // Planning the run, before any picture is read: 40,000 names take about 50 MB.
+        {"a list beyond the memory left", {"-q", "--dry-run", "--files-from", many}, 1, "glimmet-batch: not enough memory",
+         {.memoryKiB = 16000}},
 #endif
         {"bad argument", {key, "-c", "sideways"}, 2, "--compare"},
         {"unwritable output", {key, "-o", Path("no/such/dir/out.bmp")}, 1, "cannot write"},
