@@ -36,6 +36,10 @@ TEST_F(BatchCommand, RendersThePassingPixelsAndAppendsOnePageForEveryRun) {
         ASSERT_EQ(Batch({KeyPicture(), "--html", Path("p.htm"), "-t", "Ёж", "-o", Path(preview)}).status, 0);
     EXPECT_TRUE(ReadFile(Path("preview.PNG")).startsWith("\x89PNG"));
     EXPECT_EQ(QImage(Path("preview.PNG")), QImage(Path("preview.bmp")));
+    for (const auto& [name, signature] : {std::pair{".png", "\x89PNG"}, std::pair{"previewxpng", "BM"}}) {
+        ASSERT_EQ(Batch({KeyPicture(), "-o", name}, {.folder = dir.path()}).status, 0) << name;
+        EXPECT_TRUE(ReadFile(Path(name)).startsWith(signature)) << name;
+    }
     const QByteArray text = ReadFile(Path("p.htm"));
     EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF<HTML>\r\n"));
     EXPECT_EQ(text.count("<HTML>\r\n"), 2);

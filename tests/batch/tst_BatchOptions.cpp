@@ -58,6 +58,7 @@ TEST(BatchOptions, TakesValuesUpToTheirLimitsAndRefusesTheRestNamingWhatIsAllowe
         {"--report-limit 1000001 p", "--report-limit"},
         {"-s 0 p", "--step: expected SX[,SY]: whole numbers 1..32767"},
         {"-s 1,2,3 p", "--step"},
+        {"-s 1x2 p", "--step"},
         {"-s 32767,32767 p", ""},
         {"-s 1,32768 p", "--step"},
         {"-j 1024 p", ""},
