@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -122,6 +124,30 @@ TEST_F(BatchPipeline, ReportDescribesEachPictureAndTheRun) {
               Batch({"--report", "-", "-r", "3,0,1,0", "key.bmp"}, {.folder = dir.path()}).output);
     EXPECT_TRUE(Batch({"--report", "-", "-z", "20000", "key.bmp"}, {.folder = dir.path()})
                     .output.contains(R"("error_kind":"parameters"})"));
+}
+
+// Without -j, as many pictures are walked at once as the process may use cores: the most threads
+// seen while it runs are those workers (the first one the main thread) and the signal watcher.
+TEST_F(BatchPipeline, WalksAsManyPicturesAtOnceAsItMayUseCores) {
+    cpu_set_t cores;
+    ASSERT_EQ(::sched_getaffinity(0, sizeof cores, &cores), 0);
+    // PNG, which is decoded on one thread (a large bitmap is decoded in bands, on threads of its own).
+    const QString big = Plain("big.png", {3000, 3000});
+    QStringList arguments = {"-q"};
+    for (int i = 0; i < 8; ++i) {
+        const QString name = Path(QString("big%1.png").arg(i));
+        ASSERT_EQ(::link(big.toUtf8(), name.toUtf8()), 0);
+        arguments << name;
+    }
+    QProcess process;
+    process.start(GLIMMET_BATCH_PROGRAM, arguments);
+    ASSERT_TRUE(process.waitForStarted());
+    const QString tasks = QString("/proc/%1/task").arg(process.processId());
+    qsizetype most = 0;
+    while (!process.waitForFinished(1))
+        most = std::max(most, QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(most, 1 + std::min(CPU_COUNT(&cores), 8));
 }
 
 // Every failure names its kind in the report; several pictures under any -j give the files each
