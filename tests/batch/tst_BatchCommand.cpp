@@ -222,7 +222,8 @@ TEST_F(BatchCommand, EachRunTellsItsOutcomeAndAFailedOneChangesNoFile) {
     ASSERT_TRUE(busy.open(QIODevice::Append) && ::flock(busy.handle(), LOCK_EX) == 0);
     const QString huge = Plain("huge.png", {5000, 5000});
     QByteArray names;
-    for (int i = 0; i < 40000; ++i) names += "a-rather-long-picture-name-number-" + QByteArray::number(i) + ".bmp\n";
+    for (int i = 0; i < 40000; ++i)
+        names += "a-rather-long-picture-name-number-" + QByteArray::number(i) + ".bmp\n";
     const QString many = Write("many.txt", names);
     // clang-format off
     ExpectRuns({
