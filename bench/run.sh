@@ -71,9 +71,9 @@ load
 echo "== HTML export: glimmet-batch against jp2a --colors --html (best of 5, taking turns)"
 ours_html() { rm -f "$work/o.htm"; "$batch" -q --html "$work/o.htm" "$work/p$1.jpg"; }
 jp2a_html() { jp2a --colors --html --size="$1x$1" "$work/p$1.jpg" >"$work/j.html"; }
+declare -A best_html=()
 for side in 1024 2048; do
   convert -size "${side}x${side}" -seed 7 plasma:fractal "$work/p$side.jpg"
-  declare -A best_html=()
   take_turns 5 best_html "ours_html $side" "jp2a_html $side"
   ours=${best_html[ours_html $side]} theirs=${best_html[jp2a_html $side]}
   size=$(stat -c %s "$work/o.htm")
