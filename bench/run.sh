@@ -2,8 +2,8 @@
 # Measures the speed targets side by side in one run: the walk per fill mode (Google Benchmark), the
 # window (offscreen), the batch HTML export against jp2a on the same pictures, the batch command's peak
 # memory, a folder of sprites checked in one run against cat reading the same files and against loops
-# of glimmet-batch and ImageMagick, and -j 2 against -j 1, against each core's own speed, against two
-# separate runs on half the pictures each and beside the system's own writing of the same bytes.
+# of glimmet-batch and ImageMagick, and -j 2 against -j 1, against each core's own speed and apart
+# from what a run costs once.
 # Each ratio is against its yardstick in the same run, the two taking turns; each figure comes with
 # the load average, since other work on the machine skews it.
 # Usage: bench/run.sh [BUILD_DIR]   (default build-release; built here in Release if missing)
@@ -34,12 +34,14 @@ best_of() {
   for _ in $(seq "$runs"); do
     local t
     eval "$before_each"
-    # Nanoseconds of the wall clock: /usr/bin/time's hundredths are too coarse for runs of 0.05 s.
+    # Microseconds of the wall clock, read by the shell itself: /usr/bin/time's hundredths are too
+    # coarse for runs of 0.05 s, and starting `date` to read the clock after the run would add its
+    # own start (several milliseconds on this kind of machine) to every figure.
     local start end
-    start=$(date +%s%N)
+    start=$EPOCHREALTIME
     "$@" >/dev/null 2>&1 || true
-    end=$(date +%s%N)
-    t=$(awk "BEGIN{printf \"%.4f\", ($end - $start) / 1e9}")
+    end=$EPOCHREALTIME
+    t=$(awk "BEGIN{printf \"%.4f\", $end - $start}")
     if [ -z "$best" ] || awk "BEGIN{exit !($t < $best)}"; then best=$t; fi
   done
   echo "$best"
@@ -69,13 +71,18 @@ QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" 2>/dev/null
 load
 
 echo "== HTML export: glimmet-batch against jp2a --colors --html (best of 5, taking turns)"
-ours_html() { rm -f "$work/o.htm"; "$batch" -q --html "$work/o.htm" "$work/p$1.jpg"; }
+ours_html() { "$batch" -q --html "$work/o.htm" "$work/p$1.jpg"; }
 jp2a_html() { jp2a --colors --html --size="$1x$1" "$work/p$1.jpg" >"$work/j.html"; }
 declare -A best_html=()
 for side in 1024 2048; do
   convert -size "${side}x${side}" -seed 7 plasma:fractal "$work/p$side.jpg"
+  # Each run starts without its page (our page is appended to), removed untimed for both.
+  # shellcheck disable=SC2016 # expanded when best_of runs it
+  before_each='rm -f "$work/o.htm" "$work/j.html"'
   take_turns 5 best_html "ours_html $side" "jp2a_html $side"
+  before_each=""
   ours=${best_html[ours_html $side]} theirs=${best_html[jp2a_html $side]}
+  ours_html "$side" >/dev/null 2>&1  # once more, untimed, for the page's size
   size=$(stat -c %s "$work/o.htm")
   echo "${side}x${side}: glimmet-batch ${ours}s (page $((size / 1000000)) MB), jp2a ${theirs}s," \
        "ratio $(awk "BEGIN{printf \"%.2f\", $ours / $theirs}") (target: at most 0.20 at 1024 x 1024) $(load)"
@@ -132,26 +139,25 @@ echo "one run against the loops: $(awk "BEGIN{printf \"%.0f\", $loop_ours / $one
      "$(awk "BEGIN{printf \"%.0f\", $loop_magick / $one_run}") x faster (target: at least 30 x)"
 
 echo "== pipeline: 20 pictures of 512 x 512 exported with --html, -j 1 against -j 2 (best of 5, taking turns)"
-pictures="$work/pictures"
-mkdir -p "$pictures" "$work/pages" "$work/pages-a" "$work/pages-b"
+pictures="$work/pictures" twice="$work/pictures-40"
+mkdir -p "$pictures" "$twice" "$work/pages"
 for i in 0 1 2 3; do convert -size 512x512 -seed "$i" plasma:fractal "$work/plasma$i.jpg"; done
-for n in $(seq 0 19); do cp "$work/plasma$((n % 4)).jpg" "$pictures/p$(printf %03d "$n").jpg"; done
-export_run() { "$batch" -q -j "$1" --html "$work/pages/%n.htm" "$pictures"/*.jpg; }
+for n in $(seq 0 39); do
+  [ "$n" -lt 20 ] && cp "$work/plasma$((n % 4)).jpg" "$pictures/p$(printf %03d "$n").jpg"
+  cp "$work/plasma$((n % 4)).jpg" "$twice/p$(printf %03d "$n").jpg"
+done
+export_run() { "$batch" -q -j "$1" --html "$work/pages/%n.htm" "$2"/*.jpg; }
 pinned_run() { taskset -c "$1" "$batch" -q -j 1 --html "$work/pages/%n.htm" "$pictures"/*.jpg; }
-# Two separate -j 1 runs on the two halves of the list at once, sharing nothing but the hardware and
-# the kernel.
-halves_run() {
-  "$batch" -q -j 1 --html "$work/pages-a/%n.htm" "$pictures"/p00*.jpg &
-  "$batch" -q -j 1 --html "$work/pages-b/%n.htm" "$pictures"/p01*.jpg
-  wait
-}
 # shellcheck disable=SC2016 # expanded when best_of runs it
-before_each='rm -f "$work/pages"/* "$work/pages-a"/* "$work/pages-b"/*'
+before_each='rm -f "$work/pages"/*'
 declare -A best_j=()
-take_turns 5 best_j "export_run 1" "export_run 2" "pinned_run 0" "pinned_run 1" "halves_run"
+take_turns 5 best_j "export_run 1 $pictures" "export_run 2 $pictures" "export_run 1 $twice" \
+  "export_run 2 $twice" "pinned_run 0" "pinned_run 1"
+pages_mb=$(du -sm "$work/pages" | cut -f1)
 before_each=""
-j1=${best_j[export_run 1]} j2=${best_j[export_run 2]} core0=${best_j[pinned_run 0]} core1=${best_j[pinned_run 1]}
-pages_mb=$(du -smc "$work/pages-a" "$work/pages-b" | tail -n 1 | cut -f1)
+j1=${best_j[export_run 1 $pictures]} j2=${best_j[export_run 2 $pictures]}
+j1_40=${best_j[export_run 1 $twice]} j2_40=${best_j[export_run 2 $twice]}
+core0=${best_j[pinned_run 0]} core1=${best_j[pinned_run 1]}
 echo "-j 1: ${j1}s, -j 2: ${j2}s (${pages_mb} MB of pages), -j 2 is" \
      "$(awk "BEGIN{printf \"%.2f\", $j1 / $j2}") x faster (target: at least 1.8 x) $(load)"
 # With both cores busy, the best -j 2 can do is each core working at its own speed until the pictures
@@ -159,19 +165,10 @@ echo "-j 1: ${j1}s, -j 2: ${j2}s (${pages_mb} MB of pages), -j 2 is" \
 echo "-j 1 on core 0 alone: ${core0}s, on core 1 alone: ${core1}s; both cores at their own speed" \
      "at best $(awk "BEGIN{printf \"%.2f\", $j1 * (1 / $core0 + 1 / $core1)}") x faster than -j 1;" \
      "-j 2 reaches $(awk "BEGIN{printf \"%.0f\", 100 / ($j2 * (1 / $core0 + 1 / $core1))}") % of it"
-echo "two separate runs on half the list each, at once: ${best_j[halves_run]}s," \
-     "$(awk "BEGIN{printf \"%.2f\", $j1 / ${best_j[halves_run]}}") x faster than -j 1"
-# What the system alone makes of the same bytes: written into two files at once instead of one, the
-# pages' copying into the page cache is the part of the work that a second core speeds up least.
-bytes_mb=$((pages_mb / 2 * 2))
-# Blocks of 256 KiB, as the pages are written: dd_into FILE MEGABYTES.
-dd_into() { dd if=/dev/zero of="$1" bs=256K count=$(($2 * 4)) 2>/dev/null; }
-dd_one() { dd_into "$work/pages/a" "$bytes_mb"; }
-dd_halves() { dd_into "$work/pages/a" $((bytes_mb / 2)) & dd_into "$work/pages/b" $((bytes_mb / 2)); wait; }
-# shellcheck disable=SC2016 # expanded when best_of runs it
-before_each='rm -f "$work/pages"/*'
-declare -A best_dd=()
-take_turns 5 best_dd dd_one dd_halves
-before_each=""
-echo "the system writing ${bytes_mb} MB into one file: ${best_dd[dd_one]}s; into two files at once, half" \
-     "each: ${best_dd[dd_halves]}s, $(awk "BEGIN{printf \"%.2f\", ${best_dd[dd_one]} / ${best_dd[dd_halves]}}") x faster"
+# Twenty pictures more cost each run only their own work: the difference between the two lists leaves
+# out what a run costs once (being started and ended, a worker's first writing of its memory, the
+# wait for the last picture), which a second core cannot share.
+echo "40 pictures: -j 1: ${j1_40}s, -j 2: ${j2_40}s, $(awk "BEGIN{printf \"%.2f\", $j1_40 / $j2_40}") x;" \
+     "the 20 pictures more: $(awk "BEGIN{printf \"%.2f\", ($j1_40 - $j1) / ($j2_40 - $j2)}") x faster" \
+     "with -j 2; once per run: $(awk "BEGIN{printf \"%.1f\", (2 * $j1 - $j1_40) * 1000}") ms with -j 1," \
+     "$(awk "BEGIN{printf \"%.1f\", (2 * $j2 - $j2_40) * 1000}") ms with -j 2"
