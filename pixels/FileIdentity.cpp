@@ -1,26 +1,59 @@
 #include "pixels/FileIdentity.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <filesystem>
 #include <system_error>
 
 namespace glimmet {
 
+namespace {
+// As many links as the system follows in one name before it gives up (ELOOP).
+constexpr int kMostLinks = 40;
+}  // namespace
+
 FileIdentity FileIdentity::Of(const std::string& path) {
+    return OfNew(path, kMostLinks);
+}
+
+FileIdentity FileIdentity::OfNew(const std::filesystem::path& name, int linksLeft) {
     FileIdentity identity;
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
+    const bool named = ::lstat(name.c_str(), &info) == 0;
+    if (named && S_ISLNK(info.st_mode) && ::stat(name.c_str(), &info) != 0) {
+        // A link that points at no file yet: writing through it makes the file it points at.
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(name, error);
+        if (!error && linksLeft > 0)
+            return OfNew(target.is_absolute() ? target : name.parent_path() / target, linksLeft - 1);
+    } else if (named) {
         identity.exists_ = true;
         identity.device_ = info.st_dev;
         identity.inode_ = info.st_ino;
         return identity;
     }
+    // Looked up as written (one call for the common case of a new file in a folder that is there),
+    // then resolved, for a name whose folder is reached through a folder not there yet ("new/..").
+    if (identity.InFolder(name)) return identity;
     std::error_code error;
-    const std::filesystem::path name(path);
-    const auto resolved = std::filesystem::weakly_canonical(name, error);
-    identity.path_ = (error ? std::filesystem::absolute(name, error).lexically_normal() : resolved).native();
+    std::filesystem::path absolute = std::filesystem::absolute(name, error);
+    if (error) absolute = name;  // no working folder: the name as written
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+    if (error) resolved = absolute.lexically_normal();
+    if (!identity.InFolder(resolved)) identity.name_ = resolved.native();
     return identity;
+}
+
+bool FileIdentity::InFolder(const std::filesystem::path& name) {
+    const std::filesystem::path leaf = name.filename();
+    if (leaf.empty() || leaf == "." || leaf == "..") return false;
+    const std::filesystem::path folderName = name.has_parent_path() ? name.parent_path() : ".";
+    struct stat folder {};
+    if (::stat(folderName.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)) return false;
+    device_ = folder.st_dev;
+    inode_ = folder.st_ino;
+    name_ = leaf.native();
+    return true;
 }
 
 }  // namespace glimmet
