@@ -22,7 +22,9 @@ mutate=${MUTATE:-$root/../shared/tools/mutate/mutate.py}
 seed=${SEED:-1}
 # QUICK=1 stops a mutant's tests at its first failure: the same score in a fraction of the time, but
 # the kills per test then name only the first test that failed. ONLY="ID ..." runs those mutants of
-# the sample again (after a test was added for them), into <result>-only.jsonl.
+# the sample again (after a test was added for them), into <result>-only.jsonl. FILES="a.cpp ..." takes
+# every mutant of those files of the folder instead of the sample (a new file's), into
+# <result>-files.jsonl.
 stop=""
 [ -z "${QUICK:-}" ] || stop="--stop-on-failure"
 result=$folder
@@ -45,12 +47,13 @@ case "$folder" in
     files=$(cd "$root" && git ls-files 'batch/*.cpp' 'batchdraw/*.cpp' | tr '\n' ' ')
     sample=120 ;;
   picture)
-    gtests="tests/picture/tst_picture_drawing tests/batch/tst_batch_command"
+    gtests="tests/picture/tst_picture_drawing tests/batch/tst_batch_command tests/pixels/tst_pixels"
     qtests="tests/files/tst_files"
     others="tests/fuzz/fuzz_replay_picture_load batch/glimmet-batch libexec/glimmet/glimmet-batch-draw"
     tests='::|^fuzz_replay_picture_load$|^valgrind_picture_load$'
     files="$(printf 'pixels/%s.cpp ' BmpDecoder BmpHeader GifDecoder JpegDecoder PictureIntegrity PictureLoader \
-            PngDecoder OpaqueOnBlack PixelImage DamageWords FileReplacement DescriptorSink) $(printf 'picture/%s.cpp ' RasterCanvas BitmapWriter GlyphCache \
+            PngDecoder OpaqueOnBlack PixelImage DamageWords FileReplacement DescriptorSink FileIdentity \
+            ThreadHeapLargePages) $(printf 'picture/%s.cpp ' RasterCanvas BitmapWriter GlyphCache \
             CircleStamps ImagePixelSource OpaqueImage)"
     sample=50 ;;
   widgets)
@@ -67,6 +70,9 @@ case "$folder" in
     sample=50 ;;
   *) echo "mutation.sh: no sample for '$folder'" >&2; exit 2 ;;
 esac
+if [ -n "${FILES:-}" ]; then
+  files=$FILES sample=100000 result="$result-files"
+fi
 programs="$gtests $qtests $others"
 targets=$(for p in $programs; do basename "$p"; done | tr '\n' ' ')
 artifacts=$(for p in $programs; do echo "build/$p"; done | tr '\n' ' ')
