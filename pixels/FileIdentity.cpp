@@ -27,7 +27,6 @@ FileIdentity FileIdentity::OfNew(const std::filesystem::path& name, int linksLef
         if (!error && linksLeft > 0)
             return OfNew(target.is_absolute() ? target : name.parent_path() / target, linksLeft - 1);
     } else if (named) {
-        identity.exists_ = true;
         identity.device_ = info.st_dev;
         identity.inode_ = info.st_ino;
         return identity;
@@ -45,14 +44,13 @@ FileIdentity FileIdentity::OfNew(const std::filesystem::path& name, int linksLef
 }
 
 bool FileIdentity::InFolder(const std::filesystem::path& name) {
-    const std::filesystem::path leaf = name.filename();
-    if (leaf.empty() || leaf == "." || leaf == "..") return false;
+    // A name ending in "/", "." or ".." is not there, so neither is its folder: no identity here.
     const std::filesystem::path folderName = name.has_parent_path() ? name.parent_path() : ".";
     struct stat folder {};
     if (::stat(folderName.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)) return false;
     device_ = folder.st_dev;
     inode_ = folder.st_ino;
-    name_ = leaf.native();
+    name_ = name.filename().native();
     return true;
 }
 

@@ -23,10 +23,9 @@ class FileIdentity {
     static FileIdentity OfNew(const std::filesystem::path& name, int linksLeft);
     bool InFolder(const std::filesystem::path& name);
 
-    bool exists_ = false;
-    dev_t device_ = 0;
+    dev_t device_ = 0;  // of the file, or of a new file's folder
     ino_t inode_ = 0;
-    std::string name_;  // a new file's name in its folder, or its absolute path
+    std::string name_;  // empty for a file that is there; a new file's name in its folder, or its path
 };
 
 }  // namespace glimmet

@@ -37,6 +37,9 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
     QDir(dir.path()).mkdir("sub");
     ::symlink(".", Path("here").toUtf8());
     ::symlink("../later.htm", Path("sub/later.htm").toUtf8());
+    QFile::copy(Path("key.bmp"), Path("sub/key.bmp"));
+    ::symlink("loop2.htm", Path("loop1.htm").toUtf8());
+    ::symlink("loop1.htm", Path("loop2.htm").toUtf8());
     // clang-format off
     ExpectRuns({
         {"- reads a list", {"--report", "-", "-"}, 0, "2 pictures", {.input = "key.bmp\nplain.bmp\n"}, 3},
@@ -53,6 +56,9 @@ TEST_F(BatchPipeline, ListsTemplatesAndClashesAreSettledBeforeAnythingRuns) {
         {"one new page by a folder's link", {"--html", "%d/p.htm", "key.bmp", "here/plain.bmp"}, 2, "for both"},
         {"one new page by a folder's parent", {"--html", "%d/p.htm", "key.bmp", "sub/../plain.bmp"}, 2, "for both"},
         {"a new page that is the new output", {"-o", "new.htm", "--html", "sub/../here/new.htm", "key.bmp"}, 2, "is the output picture"},
+        {"new pages of one name in two folders", {"-q", "--dry-run", "--html", "%d/p.htm", "key.bmp", "sub/key.bmp"}, 0, "", {}, 2},
+        {"new files of one name in two folders not there", {"-o", "gone/same.htm", "--html", "lost/same.htm", "key.bmp"}, 1, "cannot"},
+        {"a page through a loop of links", {"--html", "loop1.htm", "key.bmp"}, 1, "Too many levels of symbolic links"},
         {"a new page by a link to the new output", {"-o", "later.htm", "--html", "sub/later.htm", "key.bmp"}, 2, "is the output picture"},
         {"an output that is another picture", {"-o", "%d/plain.bmp", "key.bmp", "plain.bmp"}, 2, "which is the picture 'plain.bmp'"},
         {"a page that is a picture", {"--html", "%d/plain.bmp", "key.bmp", "plain.bmp"}, 2, "is the picture"},
