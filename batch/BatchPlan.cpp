@@ -125,8 +125,18 @@ BatchPlan PlanBatch(const BatchOptions& o) {
     }
 
     // A page is never appended to a picture, of the run or any other: the window's rule.
+    // Each picture's identity is looked up once, for this rule and for the clashes below.
     PagePictureGuard pagesNotInto;
-    for (const std::string& picture : pictures) pagesNotInto.AddPicture(picture);
+    std::vector<FileIdentity> pictureIds;
+    pictureIds.reserve(pictures.size());
+    for (const std::string& picture : pictures) {
+        pictureIds.push_back(picture.empty() ? FileIdentity() : FileIdentity::Of(picture));
+        if (picture.empty()) {
+            pagesNotInto.AddPicture(picture);  // holds its place
+        } else {
+            pagesNotInto.AddPicture(pictureIds.back());
+        }
+    }
     std::map<FileIdentity, Use> uses;
     std::optional<Use> standardOutput;
     // Files are kept apart over the whole list, so that the shards of one list never clash either;
@@ -141,13 +151,14 @@ BatchPlan PlanBatch(const BatchOptions& o) {
             standardOutput = next;
             return {};
         }
+        const FileIdentity identity = role == Role::Picture ? pictureIds[task] : FileIdentity::Of(name);
         if (role == Role::Page) {
-            if (const auto refusal = pagesNotInto.Check(name)) {
+            if (const auto refusal = pagesNotInto.Check(name, identity)) {
                 return refusal->picture ? t::PageIsPicture(name, pictures[*refusal->picture])
                                         : t::PageHoldsPicture(name, refusal->format);
             }
         }
-        const auto [found, added] = uses.emplace(FileIdentity::Of(name), next);
+        const auto [found, added] = uses.emplace(identity, next);
         return added ? std::string() : Clash(found->second, next, plan.tasks);
     };
     if (o.filesFrom != "-") use(Role::List, 0, o.filesFrom);  // the first use: it clashes with none

@@ -1,7 +1,6 @@
 #include "pixels/FileIdentity.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <system_error>
 
@@ -13,10 +12,10 @@ constexpr int kMostLinks = 40;
 }  // namespace
 
 FileIdentity FileIdentity::Of(const std::string& path) {
-    return OfNew(path, kMostLinks);
+    return Following(path, kMostLinks);
 }
 
-FileIdentity FileIdentity::OfNew(const std::filesystem::path& name, int linksLeft) {
+FileIdentity FileIdentity::Following(const std::filesystem::path& name, int linksLeft) {
     FileIdentity identity;
     struct stat info {};
     const bool named = ::lstat(name.c_str(), &info) == 0;
@@ -25,7 +24,7 @@ FileIdentity FileIdentity::OfNew(const std::filesystem::path& name, int linksLef
         std::error_code error;
         const std::filesystem::path target = std::filesystem::read_symlink(name, error);
         if (!error && linksLeft > 0)
-            return OfNew(target.is_absolute() ? target : name.parent_path() / target, linksLeft - 1);
+            return Following(target.is_absolute() ? target : name.parent_path() / target, linksLeft - 1);
     } else if (named) {
         identity.device_ = info.st_dev;
         identity.inode_ = info.st_ino;

@@ -20,7 +20,8 @@ class FileIdentity {
     auto operator<=>(const FileIdentity&) const = default;
 
   private:
-    static FileIdentity OfNew(const std::filesystem::path& name, int linksLeft);
+    // The identity of `name`, following at most `linksLeft` links that point at no file yet.
+    static FileIdentity Following(const std::filesystem::path& name, int linksLeft);
     bool InFolder(const std::filesystem::path& name);
 
     dev_t device_ = 0;  // of the file, or of a new file's folder

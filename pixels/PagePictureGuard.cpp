@@ -49,12 +49,24 @@ std::string_view FormatBySignature(std::string_view head) {
 }  // namespace
 
 void PagePictureGuard::AddPicture(const std::string& name) {
-    const size_t index = count_++;
-    if (!name.empty()) pictures_.emplace(FileIdentity::Of(name), index);
+    if (name.empty()) {
+        ++count_;
+        return;
+    }
+    AddPicture(FileIdentity::Of(name));
+}
+
+void PagePictureGuard::AddPicture(const FileIdentity& picture) {
+    pictures_.emplace(picture, count_++);
 }
 
 std::optional<PageRefusal> PagePictureGuard::Check(const std::string& page) const {
-    if (const auto found = pictures_.find(FileIdentity::Of(page)); found != pictures_.end())
+    return Check(page, FileIdentity::Of(page));
+}
+
+std::optional<PageRefusal> PagePictureGuard::Check(const std::string& page,
+                                                   const FileIdentity& identity) const {
+    if (const auto found = pictures_.find(identity); found != pictures_.end())
         return PageRefusal{found->second, {}};
     if (const std::string_view format = PictureFormatOf(page); !format.empty())
         return PageRefusal{std::nullopt, format};

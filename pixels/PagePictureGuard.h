@@ -24,8 +24,13 @@ class PagePictureGuard {
   public:
     // A picture that no page may go into; an empty name holds the place of none.
     void AddPicture(const std::string& name);
+    // The same, for a caller that has the picture's identity already.
+    void AddPicture(const FileIdentity& picture);
     // Why `page` may not take a page, or nothing when it may.
     [[nodiscard]] std::optional<PageRefusal> Check(const std::string& page) const;
+    // The same, for a caller that has the page's identity already.
+    [[nodiscard]] std::optional<PageRefusal> Check(const std::string& page,
+                                                   const FileIdentity& identity) const;
     // The picture format that the content of the file `name` begins with ("BMP", "PNG", ...), or
     // empty. Only a regular file is read: a FIFO or a device keeps its data for the page.
     static std::string_view PictureFormatOf(const std::string& name);
